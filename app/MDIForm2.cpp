@@ -1,0 +1,52 @@
+#include "app/MDIForm2.h"
+
+#include "app/Program.h"
+#include "screens/menu/frmkiesbasis.h"
+#include "screens/welcome/frmmecenaat1.h"
+#include "ui/Controls.h"
+#include "ui/Look.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+
+MDIForm2::MDIForm2(Program& program) : program_(program) {
+    setObjectName(QStringLiteral("MDIForm2"));
+    setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
+    setWindowIcon(QIcon(ui::pictureResource("icoon.svg")));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, ui::rgb(0xEAE28A));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    aftrek = menuBar()->addMenu(QStringLiteral("OPENEN "));
+    aftrek->setObjectName(QStringLiteral("aftrek"));
+    aftrek2 = aftrek->addAction(QStringLiteral("&Basis"));
+    aftrek2->setObjectName(QStringLiteral("aftrek2"));
+    connect(aftrek2, &QAction::triggered, this, [this] { aftrek2_Click(); });
+
+    // A backdrop that fills the desktop, as a classroom expects.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+}
+
+void MDIForm2::Form_Load() {
+    program_.ShowScreen<frmmecenaat1>();
+    // The closing screen is never loaded at start, so there is nothing to unload here.
+}
+
+void MDIForm2::aftrek2_Click() {
+    program_.HideScreen<frmmecenaat1>();
+    program_.ShowScreen<frmkiesbasis>();
+    setEnabled(false);
+}
+
+bool MDIForm2::event(QEvent* e) {
+    const bool handled = QMainWindow::event(e);
+    if (e->type() == QEvent::WindowActivate)
+        program_.mainWindowActivated();
+    return handled;
+}

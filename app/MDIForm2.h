@@ -1,0 +1,25 @@
+#pragma once
+// The main window: a backdrop with the menu "OPENEN " and its item "&Basis".
+#include <QMainWindow>
+
+class Program;
+class QAction;
+class QMenu;
+
+class MDIForm2 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm2(Program& program);
+
+    void Form_Load();
+    void aftrek2_Click();
+
+    QMenu* aftrek = nullptr;
+    QAction* aftrek2 = nullptr;
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    Program& program_;
+};

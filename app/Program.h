@@ -1,0 +1,75 @@
+#pragma once
+// The running program: its main window, the one instance of every screen,
+// the hand-over between screens and the end of the run.
+#include "exercise/Random.h"
+
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <typeindex>
+#include <unordered_map>
+
+class QWidget;
+namespace ui { class Form; }
+
+class MDIForm2;
+
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Start-up: the main window's load step (welcome screen in front), then the main window.
+    void start();
+
+    // Ending the program: by default every window closes and the event loop ends.
+    void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
+    void end();
+
+    MDIForm2& mainWindow();
+
+    // The one instance of screen S, created (and loaded) on first touch.
+    template <class S>
+    S& screen() {
+        const std::type_index key(typeid(S));
+        if (auto it = screens_.find(key); it != screens_.end())
+            return static_cast<S&>(*it->second);
+        auto owned = std::make_unique<S>(*this);
+        S& created = *owned;
+        screens_.emplace(key, std::move(owned));
+        adopt(created);
+        return created;
+    }
+    template <class S>
+    bool isCreated() const { return screens_.count(std::type_index(typeid(S))) != 0; }
+
+    // Shows a screen and makes it the active one; its activate step runs when it was not active.
+    void ShowScreen(ui::Form& form);
+    void HideScreen(ui::Form& form);
+    template <class S> void ShowScreen() { ShowScreen(screen<S>()); }
+    template <class S> void HideScreen() { HideScreen(screen<S>()); }
+
+    // The screen whose activate step ran last and that is still the program's active screen.
+    ui::Form* activeScreen() const { return active_; }
+
+    // Where the screens draw their random numbers; tests put a scripted source here.
+    zef::RandomSource& random() { return *random_; }
+    void setRandom(std::unique_ptr<zef::RandomSource> source) { random_ = std::move(source); }
+
+private:
+    void adopt(ui::Form& form);
+    void windowActivated(ui::Form* form);
+    void mainWindowActivated();
+
+    friend class MDIForm2;
+    std::unique_ptr<MDIForm2> main_;
+    std::unordered_map<std::type_index, std::unique_ptr<ui::Form>> screens_;
+    ui::Form* active_ = nullptr;
+    std::unique_ptr<zef::RandomSource> random_;
+    std::function<void()> endHandler_;
+};
+
+// Puts a screen's centre on the centre of the display (Left first, then Top).
+void CentreOnScreen(QWidget& window);

@@ -1,0 +1,88 @@
+#include "screens/menu/frmkiesbasis.h"
+
+#include "app/MDIForm2.h"
+#include "app/Program.h"
+#include "screens/column1/frmmaal2.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace ui;
+
+namespace {
+
+constexpr FontSpec ButtonFont{"MS Sans Serif", 12, Bold};
+constexpr FontSpec TotalFont{"MS Sans Serif", 13.5};
+
+const ControlSpec Controls[] = {
+    {.name = "Shape1", .kind = Kind::Shape, .at = {3360, 120, 6495, 5655}},
+    {.name = "Image1", .kind = Kind::Picture, .at = {0, 3000, 3180, 4125}, .picture = "menu_beeld.svg"},
+    {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.be", .at = {3000, 6720, 480, 420},
+     .picture = "logo.svg"},
+    {.name = "Command1", .kind = Kind::Button, .caption = "Ik kijk naar een getal", .tip = "L E E R ",
+     .at = {3960, 360, 5295, 855}, .font = ButtonFont},
+    {.name = "Command2", .kind = Kind::Button, .caption = "Ik leer vermenigvuldigen", .tip = "L E E R ",
+     .at = {3960, 1410, 5295, 855}, .font = ButtonFont},
+    {.name = "Command3", .kind = Kind::Button, .caption = "Ik kijk of 'maal' moeilijk of gemakkelijk is",
+     .tip = "O E F E N ", .at = {3960, 2460, 5295, 855}, .font = ButtonFont},
+    {.name = "cmdkies", .kind = Kind::Button, .caption = "Ik leer cijferend vermenigvuldigen",
+     .at = {3960, 3510, 5295, 855}, .font = ButtonFont},
+    {.name = "Command4", .kind = Kind::Button, .caption = "Uitbreiding   x TE (4des)",
+     .at = {3960, 4560, 5295, 855}, .font = ButtonFont},
+    {.name = "cmdeinde", .kind = Kind::PictureButton, .tip = "S T O P ", .at = {5760, 6720, 1815, 735},
+     .back = 0x800000, .picture = "stop.svg"},
+    {.name = "Label1", .kind = Kind::Label, .caption = "Totaal aantal juiste oefeningen:",
+     .at = {3360, 5880, 4815, 375}, .back = 0xC0C0FF, .fore = 0x0000FF, .font = TotalFont, .flags = Centred},
+    {.name = "lblgemaakt", .kind = Kind::Label, .at = {8160, 5880, 1695, 375}, .back = 0xC0C0FF, .fore = 0x0000FF,
+     .font = TotalFont, .flags = Centred, .describe = "Totaal aantal juiste oefeningen"},
+};
+
+} // namespace
+
+frmkiesbasis::frmkiesbasis(Program& program)
+    : Screen(program, "frmkiesbasis", QStringLiteral("ZEFRANOL"), 10260, 7530, 0xFFFFFF) {
+    build(Controls);
+    BIND(Command1);
+    BIND(Command2);
+    BIND(Command3);
+    BIND(cmdkies);
+    BIND(Command4);
+    BIND(cmdeinde);
+    BIND(lblgemaakt);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, cmdeinde);
+    setTabOrder(cmdeinde, Command1);
+    setTabOrder(Command1, cmdkies);
+    setTabOrder(cmdkies, Command4);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(cmdkies, &QPushButton::clicked, this, [this] { cmdkies_Click(); });
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(cmdeinde, &QPushButton::clicked, this, [this] { cmdeinde_Click(); });
+}
+
+void frmkiesbasis::Form_Load() {
+    CentreOnScreen(*this);
+    aantal = 0;
+    lblgemaakt->setText(QString::number(aantal));
+}
+
+void frmkiesbasis::Form_Activate() { CentreOnScreen(*this); }
+
+void frmkiesbasis::openExercise(ui::Form& target) {
+    program.ShowScreen(target);
+    program.HideScreen(*this);
+    program.mainWindow().setEnabled(false);
+}
+
+// The place-value, two-numbers, easy-or-hard and two-digit screens and the closing
+// screen are not in the program yet: their buttons do nothing for now.
+void frmkiesbasis::Command1_Click() {}
+void frmkiesbasis::Command2_Click() {}
+void frmkiesbasis::Command3_Click() {}
+void frmkiesbasis::Command4_Click() {}
+void frmkiesbasis::cmdeinde_Click() {}
+
+void frmkiesbasis::cmdkies_Click() { openExercise(program.screen<frmmaal2>()); }

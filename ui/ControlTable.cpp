@@ -1,0 +1,207 @@
+#include "ui/ControlTable.h"
+
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+#include <QGroupBox>
+#include <QVariant>
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+const char* const LayerProperty = "zefLayer";
+
+int defaultLayer(Kind kind) {
+    switch (kind) {
+    case Kind::Shape:
+    case Kind::RoundShape:
+    case Kind::Line: return 0;
+    case Kind::Picture: return 1;
+    case Kind::Label: return 2;
+    default: return 3;
+    }
+}
+
+bool interactive(Kind kind) {
+    return kind == Kind::TextBox || kind == Kind::Button || kind == Kind::PictureButton;
+}
+
+void setBackground(QWidget* w, int colour) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, rgb(colour));
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setButtonColour(QWidget* w, int colour) {
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Button, rgb(colour));
+    w->setPalette(p);
+}
+
+Qt::Alignment textAlignment(unsigned flags) {
+    if (flags & Centred)
+        return Qt::AlignHCenter;
+    if (flags & RightAligned)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+QWidget* create(QWidget* parent, const ControlSpec& s) {
+    const QString caption = QString::fromUtf8(s.caption);
+    switch (s.kind) {
+    case Kind::Label: {
+        auto* w = new Label(parent);
+        w->setText(caption);
+        w->setAlignment(textAlignment(s.flags) | Qt::AlignTop);
+        if (s.back != NoColour)
+            w->setBackColour(rgb(s.back));
+        if (s.fore != NoColour)
+            w->setForeColour(rgb(s.fore));
+        return w;
+    }
+    case Kind::TextBox: {
+        auto* w = new TextBox(parent);
+        w->setText(caption);
+        w->setAlignment(textAlignment(s.flags) | Qt::AlignVCenter);
+        if (s.back != NoColour)
+            w->setBackColour(rgb(s.back));
+        if (s.fore != NoColour)
+            w->setForeColour(rgb(s.fore));
+        return w;
+    }
+    case Kind::Button: {
+        auto* w = new QPushButton(caption, parent);
+        w->setAutoDefault(false);
+        if (s.back != NoColour)
+            setButtonColour(w, s.back);
+        return w;
+    }
+    case Kind::PictureButton: {
+        auto* w = new PictureButton(parent);
+        w->setText(caption);
+        w->setAutoDefault(false);
+        if (s.picture)
+            w->setPicture(pictureResource(s.picture));
+        if (s.back != NoColour)
+            w->setBackColour(rgb(s.back));
+        return w;
+    }
+    case Kind::Picture: {
+        auto* w = new Picture(parent);
+        if (s.picture)
+            w->setPicture(pictureResource(s.picture));
+        return w;
+    }
+    case Kind::Shape:
+    case Kind::RoundShape: {
+        auto* w = new Shape(parent);
+        w->setRounded(s.kind == Kind::RoundShape);
+        w->setBorder(s.border != NoColour ? rgb(s.border) : QColor(Qt::black), s.borderWidth);
+        if (s.back != NoColour)
+            w->setFill(rgb(s.back));
+        return w;
+    }
+    case Kind::Line: {
+        auto* w = new Line(parent);
+        w->setEnds(QPoint(px(s.at.left), px(s.at.top)), QPoint(px(s.at.width), px(s.at.height)),
+                   s.borderWidth, s.border != NoColour ? rgb(s.border) : QColor(Qt::black));
+        return w;
+    }
+    case Kind::Frame: {
+        auto* w = new QGroupBox(caption, parent);
+        if (s.back != NoColour)
+            setBackground(w, s.back);
+        if (s.fore != NoColour) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::WindowText, rgb(s.fore));
+            w->setPalette(p);
+        }
+        return w;
+    }
+    case Kind::Panel: {
+        auto* w = new QWidget(parent);
+        if (s.back != NoColour)
+            setBackground(w, s.back);
+        return w;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString arrayName(const char* name, int index) {
+    return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(index);
+}
+
+QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
+    QWidget* parent = screen;
+    if (s.parent) {
+        parent = screen->findChild<QWidget*>(QString::fromLatin1(s.parent));
+        Q_ASSERT_X(parent, "buildControl", s.parent);
+        if (!parent)
+            parent = screen;
+    }
+    QWidget* w = create(parent, s);
+    w->setObjectName(QString::fromLatin1(s.name));
+    if (s.kind != Kind::Line)
+        w->setGeometry(rectFromTwips(s.at.left, s.at.top, s.at.width, s.at.height));
+    w->setFont(makeFont(s.font));
+    w->setProperty(LayerProperty, s.layer >= 0 ? s.layer : defaultLayer(s.kind));
+
+    const QString tip = QString::fromUtf8(s.tip);
+    if (!tip.isEmpty())
+        w->setToolTip(tip);
+    if (interactive(s.kind)) {
+        QString name = QString::fromUtf8(s.caption).remove(QLatin1Char('&')).trimmed();
+        if (name.isEmpty())
+            name = tip.trimmed();
+        if (name.isEmpty() && s.describe)
+            name = QString::fromUtf8(s.describe);
+        if (name.isEmpty())
+            name = QString::fromLatin1(s.name);
+        w->setAccessibleName(name);
+    } else if (s.describe) {
+        w->setAccessibleName(QString::fromUtf8(s.describe));
+    }
+
+    if (s.flags & Disabled)
+        w->setEnabled(false);
+    if (s.flags & NoTabStop)
+        w->setFocusPolicy(s.kind == Kind::TextBox ? Qt::ClickFocus : Qt::NoFocus);
+    if (s.kind == Kind::Label || s.kind == Kind::Picture || s.kind == Kind::Panel || s.kind == Kind::Frame)
+        w->setFocusPolicy(Qt::NoFocus);
+    // Set the flag explicitly: a child of a window that was never shown would otherwise
+    // report itself hidden.
+    w->setVisible(!(s.flags & Hidden));
+    return w;
+}
+
+void buildControls(QWidget* screen, std::span<const ControlSpec> table) {
+    for (const ControlSpec& s : table)
+        buildControl(screen, s);
+}
+
+void stackControls(QWidget* screen) {
+    std::vector<QWidget*> all = {screen};
+    for (QWidget* w : screen->findChildren<QWidget*>())
+        all.push_back(w);
+    for (QWidget* parent : all) {
+        std::vector<QWidget*> kids;
+        for (QObject* o : parent->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && w->property(LayerProperty).isValid())
+                kids.push_back(w);
+        std::stable_sort(kids.begin(), kids.end(), [](QWidget* a, QWidget* b) {
+            return a->property(LayerProperty).toInt() < b->property(LayerProperty).toInt();
+        });
+        for (QWidget* w : kids)
+            w->raise();
+    }
+}
+
+} // namespace ui

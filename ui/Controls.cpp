@@ -1,0 +1,227 @@
+#include "ui/Controls.h"
+
+#include <QHash>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QSvgRenderer>
+#include <qdrawutil.h>
+
+namespace ui {
+
+void requestFocus(QWidget* w) {
+    if (!w || !w->isEnabled() || !w->isVisibleTo(w->window()) || w->isHidden())
+        return;
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTransparent(true);
+}
+
+void Label::setBackColour(const QColor& c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, c);
+    setPalette(p);
+    setTransparent(false);
+}
+
+void Label::setForeColour(const QColor& c) {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::WindowText, c);
+    setPalette(p);
+}
+
+void Label::setTransparent(bool on) {
+    setAutoFillBackground(!on);
+    update();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QString shown = text();
+    shown.remove(QLatin1Char('\r'));
+    painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+    painter.setFont(font());
+    painter.drawText(rect(), int(alignment()) | Qt::TextWordWrap, shown);
+}
+
+void Label::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMoved();
+    QLabel::mouseMoveEvent(e);
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // QLineEdit emits textChanged only when the text really differs, for typing and setText alike.
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+    setBackColour(Qt::white);
+    setForeColour(Qt::black);
+}
+
+void TextBox::setBackColour(const QColor& c) {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Base, c);
+    setPalette(p);
+}
+
+void TextBox::setForeColour(const QColor& c) {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Text, c);
+    setPalette(p);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* e) {
+    QLineEdit::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
+}
+
+// ---------------------------------------------------------------- pictures
+
+QString pictureResource(const char* file) {
+    return QStringLiteral(":/assets/") + QString::fromLatin1(file);
+}
+
+std::shared_ptr<QSvgRenderer> loadPicture(const QString& resource) {
+    // Several controls show the same drawing; parse each file once.
+    static QHash<QString, std::weak_ptr<QSvgRenderer>> cache;
+    if (auto existing = cache.value(resource).lock())
+        return existing;
+    auto renderer = std::make_shared<QSvgRenderer>(resource);
+    renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    cache.insert(resource, renderer);
+    return renderer;
+}
+
+PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {}
+
+void PictureButton::setPicture(const QString& resource) {
+    picture_ = loadPicture(resource);
+    update();
+}
+
+void PictureButton::setBackColour(const QColor& c) {
+    QPalette p = palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::Button, c);
+    setPalette(p);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect all = rect();
+    const bool down = isDown() || isChecked();
+    painter.fillRect(all, palette().color(QPalette::Button));
+    qDrawShadePanel(&painter, all, palette(), down, 2);
+
+    QRect inner = all.adjusted(4, 4, -4, -4);
+    if (down)
+        inner.translate(1, 1);
+    QRect pictureArea = inner;
+    if (!text().isEmpty()) {
+        const int lineHeight = fontMetrics().height();
+        QRect captionArea(inner.left(), inner.bottom() - lineHeight + 1, inner.width(), lineHeight);
+        pictureArea.setBottom(captionArea.top() - 1);
+        painter.setFont(font());
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignVCenter, text());
+    }
+    if (picture_ && picture_->isValid() && pictureArea.height() > 4)
+        picture_->render(&painter, QRectF(pictureArea));
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = all.adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+Picture::Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void Picture::setPicture(const QString& resource) {
+    resource_ = resource;
+    renderer_ = loadPicture(resource);
+    update();
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    if (!renderer_ || !renderer_->isValid())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer_->render(&painter, QRectF(rect()));
+}
+
+void Picture::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMoved();
+    QWidget::mouseMoveEvent(e);
+}
+
+// ---------------------------------------------------------------- shapes and lines
+
+Shape::Shape(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal half = borderWidth_ / 2.0;
+    const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
+    painter.setPen(QPen(border_, borderWidth_));
+    painter.setBrush(fill_.isValid() ? QBrush(fill_) : QBrush(Qt::NoBrush));
+    if (rounded_) {
+        const qreal radius = std::min(r.width(), r.height()) / 6.0;
+        painter.drawRoundedRect(r, radius, radius);
+    } else {
+        painter.drawRect(r);
+    }
+}
+
+Line::Line(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::setEnds(QPoint from, QPoint to, int widthPx, const QColor& colour) {
+    width_ = std::max(1, widthPx);
+    colour_ = colour;
+    const int pad = width_;
+    const QRect box = QRect(from, to).normalized().adjusted(-pad, -pad, pad, pad);
+    setGeometry(box);
+    from_ = from - box.topLeft();
+    to_ = to - box.topLeft();
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(from_, to_);
+}
+
+// ---------------------------------------------------------------- timers
+
+Timer::Timer(QObject* parent, const char* name, int intervalMs, std::function<void()> handler)
+    : QTimer(parent), handler_(std::move(handler)) {
+    setObjectName(QString::fromLatin1(name));
+    setInterval(intervalMs);
+    connect(this, &QTimer::timeout, this, &Timer::tick);
+}
+
+void Timer::tick() {
+    if (handler_)
+        handler_();
+}
+
+} // namespace ui

@@ -1,0 +1,148 @@
+#pragma once
+// The handful of control kinds the screens are made of, each a thin Qt widget
+// that keeps the behaviour the screens count on.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QSvgRenderer;
+
+namespace ui {
+
+// "Shown" is the control's own flag, as the screen set it, even while its window is hidden.
+inline bool isShown(const QWidget* w) { return !w->isHidden(); }
+
+// Moves the keyboard focus to w; a request for a hidden or disabled control is absorbed.
+void requestFocus(QWidget* w);
+
+// A multi-line caption label. The caption is kept exactly as written (CR LF included);
+// painting wraps it in the label's own rectangle.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent = nullptr);
+    void setBackColour(const QColor& c);
+    void setForeColour(const QColor& c);
+    // A label without a colour of its own lets its background show through.
+    void setTransparent(bool on);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+};
+
+// A one-line text box. Its change reaction (the changed signal) runs whenever the text
+// changes, typed or set by code, and never when the new text equals the old one.
+// A display-only box is disabled but keeps its colours, so its digits stay readable.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget* parent = nullptr);
+    void setBackColour(const QColor& c);
+    void setForeColour(const QColor& c);
+
+signals:
+    void changed();
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override;
+};
+
+// A button that shows a picture, with its caption (if any) along the bottom edge.
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+    void setPicture(const QString& resource);
+    void setBackColour(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::shared_ptr<QSvgRenderer> picture_;
+};
+
+// A picture stretched over its rectangle; reports pointer movement.
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent = nullptr);
+    void setPicture(const QString& resource);
+    QString picture() const { return resource_; }
+
+signals:
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+
+private:
+    QString resource_;
+    std::shared_ptr<QSvgRenderer> renderer_;
+};
+
+// A rectangle or rounded rectangle with a border and an optional fill.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget* parent = nullptr);
+    void setRounded(bool on) { rounded_ = on; update(); }
+    void setBorder(const QColor& c, int widthPx) { border_ = c; borderWidth_ = widthPx; update(); }
+    void setFill(const QColor& c) { fill_ = c; update(); }
+    void clearFill() { fill_ = QColor(); update(); }
+    QColor fill() const { return fill_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool rounded_ = false;
+    QColor border_ = Qt::black;
+    int borderWidth_ = 1;
+    QColor fill_;
+};
+
+// A straight line between two points given in the parent's coordinates.
+class Line : public QWidget {
+    Q_OBJECT
+public:
+    explicit Line(QWidget* parent = nullptr);
+    void setEnds(QPoint from, QPoint to, int widthPx, const QColor& colour);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QPoint from_, to_;
+    int width_ = 1;
+    QColor colour_ = Qt::black;
+};
+
+// An interval timer whose tick a test can fire directly (tick()).
+class Timer : public QTimer {
+    Q_OBJECT
+public:
+    Timer(QObject* parent, const char* name, int intervalMs, std::function<void()> handler);
+
+public slots:
+    void tick();
+
+private:
+    std::function<void()> handler_;
+};
+
+// The picture resources are SVG files compiled into the program.
+QString pictureResource(const char* file);
+std::shared_ptr<QSvgRenderer> loadPicture(const QString& resource);
+
+} // namespace ui

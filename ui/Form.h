@@ -1,0 +1,46 @@
+#pragma once
+// The base of every screen: a top-level window of its own with a fixed client area,
+// a load step that runs once and an activate step that runs on each activation.
+#include "ui/ControlTable.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace ui {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    Form(const char* name, const QString& caption, int clientWidthTwips, int clientHeightTwips, int back);
+
+    // Load step: runs once, right after the screen is created.
+    virtual void Form_Load() {}
+    // Activate step: runs each time the screen becomes the program's active screen.
+    virtual void Form_Activate() {}
+
+    // Finds a control of this screen by its name; it must exist.
+    template <class T = QWidget>
+    T* control(const QString& name) const {
+        T* w = findChild<T*>(name);
+        Q_ASSERT_X(w, "Form::control", qPrintable(name));
+        return w;
+    }
+    template <class T = QWidget>
+    T* control(const char* name) const { return control<T>(QString::fromLatin1(name)); }
+
+    // Told when the window system activates this window (the program decides whether
+    // that is a new activation).
+    void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
+
+protected:
+    void build(std::span<const ControlSpec> table);
+    bool event(QEvent* e) override;
+
+private:
+    std::function<void(Form*)> listener_;
+};
+
+// Binds a member pointer to the control of the same name: BIND(lblgemaakt).
+#define BIND(member) (member = this->template control<std::remove_pointer_t<decltype(member)>>(#member))
+
+} // namespace ui
