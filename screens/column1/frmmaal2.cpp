@@ -1,5 +1,7 @@
 #include "screens/column1/frmmaal2.h"
 
+#include <QLabel>
+
 using namespace ui;
 
 namespace {
