@@ -1,0 +1,222 @@
+// Start-up, the hand-overs between the welcome screen, the menu and the main window,
+// lazy creation of screens, activation and centring.
+#include "app/MDIForm2.h"
+#include "app/Program.h"
+#include "app/Screen.h"
+#include "screens/column1/frmmaal2.h"
+#include "screens/menu/frmkiesbasis.h"
+#include "screens/welcome/frmmecenaat1.h"
+#include "support/TestProgram.h"
+#include "ui/Controls.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+// A screen that counts its load and activate steps.
+class ProbeScreen : public Screen {
+public:
+    explicit ProbeScreen(Program& program) : Screen(program, "frmprobe", QStringLiteral("Probe"), 3000, 2000, 0xFFFFFF) {}
+    void Form_Load() override { ++loads; }
+    void Form_Activate() override {
+        ++activations;
+        CentreOnScreen(*this);
+    }
+    int loads = 0;
+    int activations = 0;
+};
+
+QPoint centredOrigin(const QWidget& w) {
+    const QRect display = QGuiApplication::primaryScreen()->geometry();
+    const QSize outer = w.frameGeometry().size();
+    return display.topLeft() + QPoint((display.width() - outer.width()) / 2, (display.height() - outer.height()) / 2);
+}
+
+void sendActivation(QWidget& w) {
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activate);
+}
+
+} // namespace
+
+class ProgramTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startShowsTheWelcomeScreenInFrontOfAnEnabledMainWindow() {
+        TestProgram t;
+        Program& p = t.program();
+        QVERIFY(t.main().isVisible());
+        QVERIFY(t.main().isEnabled());
+        QCOMPARE(t.main().windowTitle(), QString(" Alle kinderen moeten alle kansen krijgen."));
+        QCOMPARE(t.main().aftrek->title(), QString("OPENEN "));
+        QCOMPARE(t.main().aftrek2->text(), QString("&Basis"));
+        auto& welcome = p.screen<frmmecenaat1>();
+        QVERIFY(welcome.isVisible());
+        QCOMPARE(p.activeScreen(), &welcome);
+        QVERIFY(!p.isCreated<frmkiesbasis>());
+        QVERIFY(welcome.windowHandle()->transientParent() == t.main().windowHandle());
+        QVERIFY(ui::isShown(welcome.Frame1_1));
+        QCOMPARE(welcome.pos(), centredOrigin(welcome));
+    }
+
+    // Both ways from the welcome screen to the menu, and what they do to the main window.
+    void welcomeToMenu_data() {
+        QTest::addColumn<bool>("throughBasis");
+        QTest::addColumn<bool>("mainEnabled");
+        QTest::newRow("Klik hier en start !") << false << true;
+        QTest::newRow("&Basis") << true << false;
+    }
+    void welcomeToMenu() {
+        QFETCH(bool, throughBasis);
+        QFETCH(bool, mainEnabled);
+        TestProgram t;
+        Program& p = t.program();
+        if (throughBasis)
+            t.main().aftrek2->trigger();
+        else
+            TestProgram::click(t.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
+        auto& menu = p.screen<frmkiesbasis>();
+        QVERIFY(menu.isVisible());
+        QVERIFY(!p.screen<frmmecenaat1>().isVisible());
+        QCOMPARE(menu.lblgemaakt->text(), QString("0"));
+        QLabel* caption = t.find<QLabel, frmkiesbasis>("Label1");
+        QCOMPARE(caption->text(), QString("Totaal aantal juiste oefeningen:"));
+        QCOMPARE(t.main().isEnabled(), mainEnabled);
+        QCOMPARE(t.main().aftrek2->isEnabled(), true);  // the action itself; the disabled window blocks it
+        QCOMPARE(p.activeScreen(), &menu);
+        QCOMPARE(menu.windowTitle(), QString("ZEFRANOL"));
+    }
+
+    void basisWhileTheMenuIsUpKeepsItAndDisablesTheMainWindow() {
+        TestProgram t;
+        Program& p = t.program();
+        TestProgram::click(t.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
+        auto& menu = p.screen<frmkiesbasis>();
+        menu.lblgemaakt->setText("12");
+        t.main().aftrek2->trigger();
+        QVERIFY(menu.isVisible());
+        QVERIFY(!p.screen<frmmecenaat1>().isVisible());
+        QVERIFY(!t.main().isEnabled());
+        QCOMPARE(menu.lblgemaakt->text(), QString("12"));  // the menu is not loaded again
+    }
+
+    void exerciseButtonOpensItsScreenAndDisablesTheMainWindow() {
+        TestProgram t;
+        Program& p = t.program();
+        TestProgram::click(t.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
+        QVERIFY(t.main().isEnabled());
+        TestProgram::click(t.find<QPushButton, frmkiesbasis>("cmdkies"));
+        QVERIFY(p.screen<frmmaal2>().isVisible());
+        QVERIFY(!p.screen<frmkiesbasis>().isVisible());
+        QVERIFY(!t.main().isEnabled());
+        QVERIFY(p.screen<frmmaal2>().isEnabled());  // screens are not disabled with the main window
+        QCOMPARE(p.activeScreen(), &p.screen<frmmaal2>());
+    }
+
+    void menuTabOrder() {
+        TestProgram t;
+        auto& menu = t.program().screen<frmkiesbasis>();
+        const QStringList expected{"Command2", "Command3", "cmdeinde", "Command1", "cmdkies", "Command4"};
+        QWidget* w = menu.Command2;
+        QStringList order;
+        for (int i = 0; i < expected.size(); ++i, w = w->nextInFocusChain()) {
+            while (w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            order << w->objectName();
+        }
+        QCOMPARE(order, expected);
+        QCOMPARE(menu.cmdeinde->toolTip(), QString("S T O P "));
+        QCOMPARE(menu.Command3->text(), QString("Ik kijk of 'maal' moeilijk of gemakkelijk is"));
+        QCOMPARE(menu.Command4->text(), QString("Uitbreiding   x TE (4des)"));
+    }
+
+    // Created on first touch with the load step once; the activate step on every
+    // activation and never twice for one.
+    void lazyCreationLoadsOnceAndActivatesOncePerActivation() {
+        TestProgram t;
+        Program& p = t.program();
+        QVERIFY(!p.isCreated<ProbeScreen>());
+        auto& probe = p.screen<ProbeScreen>();  // touching creates it
+        QCOMPARE(probe.loads, 1);
+        QCOMPARE(probe.activations, 0);
+        QCOMPARE(&p.screen<ProbeScreen>(), &probe);
+
+        p.ShowScreen(probe);
+        QCOMPARE(probe.activations, 1);
+        sendActivation(probe);  // the window system reports the same activation
+        QApplication::processEvents();
+        QCOMPARE(probe.activations, 1);
+        p.ShowScreen(probe);    // shown again while active: no new activation
+        QCOMPARE(probe.activations, 1);
+
+        // The pupil activates another window of the program, then comes back.
+        auto& welcome = p.screen<frmmecenaat1>();
+        sendActivation(welcome);
+        QCOMPARE(p.activeScreen(), &welcome);
+        sendActivation(probe);
+        QCOMPARE(probe.activations, 2);
+
+        // Hidden and shown again: a new activation; load never again.
+        p.HideScreen(probe);
+        p.ShowScreen(probe);
+        QCOMPARE(probe.activations, 3);
+        QCOMPARE(probe.loads, 1);
+    }
+
+    void regainingFocusFromAnotherApplicationIsNoActivation() {
+        TestProgram t;
+        Program& p = t.program();
+        auto& probe = p.screen<ProbeScreen>();
+        p.ShowScreen(probe);
+        // Another application takes the focus and gives it back: the program's active
+        // screen never changed, so the window's new activation event runs nothing.
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(&probe, &deactivate);
+        sendActivation(probe);
+        QCOMPARE(probe.activations, 1);
+    }
+
+    void hiddenScreensIgnoreLateActivationEvents() {
+        TestProgram t;
+        Program& p = t.program();
+        auto& probe = p.screen<ProbeScreen>();
+        p.ShowScreen(probe);
+        p.HideScreen(probe);
+        sendActivation(probe);
+        QCOMPARE(probe.activations, 1);
+    }
+
+    void movedScreenIsCentredAgainOnItsNextActivation() {
+        TestProgram t;
+        Program& p = t.program();
+        auto& welcome = p.screen<frmmecenaat1>();
+        welcome.move(5, 7);
+        QCOMPARE(welcome.pos(), QPoint(5, 7));
+        p.ShowScreen<ProbeScreen>();
+        sendActivation(welcome);
+        QCOMPARE(welcome.pos(), centredOrigin(welcome));
+
+        TestProgram::click(welcome.cmdkombinnen);
+        auto& menu = p.screen<frmkiesbasis>();
+        menu.move(1, 1);
+        p.ShowScreen<ProbeScreen>();
+        p.ShowScreen(menu);
+        QCOMPARE(menu.pos(), centredOrigin(menu));
+    }
+
+    void endGoesThroughTheHandler() {
+        TestProgram t;
+        t.program().end();
+        QCOMPARE(t.endCalls(), 1);
+    }
+};
+
+QTEST_MAIN(ProgramTest)
+#include "program_test.moc"

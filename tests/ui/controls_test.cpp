@@ -1,0 +1,180 @@
+// The rules every screen relies on: change reactions, the shown flag, absorbed focus
+// requests, timers that tests can fire, and controls built from a table.
+#include "ui/ControlTable.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Look.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace ui;
+
+namespace {
+
+const ControlSpec Table[] = {
+    {.name = "txtA", .kind = Kind::TextBox, .at = {150, 150, 1500, 450}},
+    {.name = "txtB", .kind = Kind::TextBox, .at = {1800, 150, 1500, 450}},
+    {.name = "txtHidden", .kind = Kind::TextBox, .at = {150, 900, 1500, 450}, .flags = Hidden},
+    {.name = "txtOff", .kind = Kind::TextBox, .at = {1800, 900, 1500, 450}, .back = 0xFFFF80, .fore = 0x804040,
+     .flags = Disabled, .describe = "notitie"},
+    {.name = "cmdGo", .kind = Kind::Button, .caption = "&Start", .tip = "S T A R T", .at = {150, 1500, 1500, 450}},
+    {.name = "cmdPic", .kind = Kind::PictureButton, .tip = "STOP", .at = {1800, 1500, 855, 735}},
+    {.name = "Frm", .kind = Kind::Frame, .caption = "Keuze", .at = {3000, 0, 1500, 1500}, .flags = Hidden},
+    {.name = "cmdInFrame", .kind = Kind::Button, .caption = "x 1", .at = {120, 240, 735, 375}, .parent = "Frm"},
+    {.name = "lblMemo", .kind = Kind::Label, .at = {0, 2400, 3000, 600}},
+    {.name = "shp", .kind = Kind::Shape, .at = {0, 0, 4500, 3000}},
+};
+
+class TestForm : public Form {
+public:
+    TestForm() : Form("frmproef", QStringLiteral("Proef"), 4500, 3000, 0xFFC080) {
+        build(Table);
+        for (int i = 0; i < 3; ++i)
+            buildControl(this, {.name = qPrintable(arrayName("Txtoef1", i)), .kind = Kind::TextBox,
+                                .at = {120 + 1680 * i, 2000, 1575, 360}});
+        stackControls(this);
+    }
+};
+
+} // namespace
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { setupLook(); }
+
+    void changeReactionRunsOnRealChangesOnly_data() {
+        QTest::addColumn<QStringList>("writes");
+        QTest::addColumn<int>("reactions");
+        QTest::newRow("one write") << QStringList{"7"} << 1;
+        QTest::newRow("same text twice") << QStringList{"7", "7"} << 1;
+        QTest::newRow("emptying an empty box") << QStringList{""} << 0;
+        QTest::newRow("write then clear") << QStringList{"7", ""} << 2;
+        QTest::newRow("three different") << QStringList{"1", "2", "3"} << 3;
+    }
+    void changeReactionRunsOnRealChangesOnly() {
+        QFETCH(QStringList, writes);
+        QFETCH(int, reactions);
+        TestForm form;
+        auto* box = form.control<TextBox>("txtA");
+        int count = 0;
+        connect(box, &TextBox::changed, [&] { ++count; });
+        for (const QString& text : writes)
+            box->setText(text);
+        QCOMPARE(count, reactions);
+    }
+
+    void typingRunsTheReactionPerKey() {
+        TestForm form;
+        form.show();
+        auto* box = form.control<TextBox>("txtA");
+        QStringList seen;
+        connect(box, &TextBox::changed, [&] { seen << box->text(); });
+        box->setFocus();
+        QTest::keyClicks(box, "42");
+        QCOMPARE(seen, (QStringList{"4", "42"}));
+    }
+
+    void reactionsNestWhereTheyWrite() {
+        TestForm form;
+        auto* a = form.control<TextBox>("txtA");
+        auto* b = form.control<TextBox>("txtB");
+        QStringList order;
+        connect(a, &TextBox::changed, [&] {
+            order << "A in";
+            b->setText(a->text() + "!");
+            order << "A out";
+        });
+        connect(b, &TextBox::changed, [&] { order << "B " + b->text(); });
+        a->setText("5");
+        QCOMPARE(order, (QStringList{"A in", "B 5!", "A out"}));
+        order.clear();
+        a->setText("5");
+        QVERIFY(order.isEmpty());
+    }
+
+    void shownMeansTheControlsOwnFlag() {
+        TestForm form;  // never shown
+        QVERIFY(isShown(form.control("txtA")));
+        QVERIFY(!isShown(form.control("txtHidden")));
+        QVERIFY(isShown(form.control("cmdInFrame")));  // its frame is hidden, its own flag is not
+        form.show();
+        form.hide();
+        QVERIFY(isShown(form.control("txtA")));
+        QVERIFY(!isShown(form.control("txtHidden")));
+    }
+
+    void focusRequestsForHiddenOrDisabledControlsAreAbsorbed_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("shown box") << "txtB" << "txtB";
+        QTest::newRow("hidden box") << "txtHidden" << "txtA";
+        QTest::newRow("disabled box") << "txtOff" << "txtA";
+        QTest::newRow("inside hidden frame") << "cmdInFrame" << "txtA";
+    }
+    void focusRequestsForHiddenOrDisabledControlsAreAbsorbed() {
+        QFETCH(QString, target);
+        QFETCH(QString, focused);
+        TestForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        requestFocus(form.control("txtA"));
+        requestFocus(form.control(target));
+        QCOMPARE(form.focusWidget()->objectName(), focused);
+    }
+
+    void tableBuildsNamedControlsInPixels() {
+        TestForm form;
+        auto* go = form.control<QPushButton>("cmdGo");
+        QCOMPARE(go->geometry(), QRect(10, 100, 100, 30));
+        QCOMPARE(go->accessibleName(), QString("Start"));
+        QCOMPARE(go->toolTip(), QString("S T A R T"));
+        QCOMPARE(form.control("cmdPic")->accessibleName(), QString("STOP"));
+        QCOMPARE(form.control("txtOff")->accessibleName(), QString("notitie"));
+        QCOMPARE(form.control("cmdInFrame")->parentWidget()->objectName(), QString("Frm"));
+        QCOMPARE(form.control("Txtoef1_2")->geometry().left(), 232);
+        QCOMPARE(form.objectName(), QString("frmproef"));
+        QCOMPARE(form.size(), QSize(300, 200));
+    }
+
+    void displayOnlyBoxesKeepTheirColours() {
+        TestForm form;
+        auto* off = form.control<TextBox>("txtOff");
+        QVERIFY(!off->isEnabled());
+        QCOMPARE(off->palette().color(QPalette::Disabled, QPalette::Text), rgb(0x804040));
+        QCOMPARE(off->palette().color(QPalette::Disabled, QPalette::Base), rgb(0xFFFF80));
+    }
+
+    void boxesStandAboveShapesAndLabels() {
+        TestForm form;
+        const auto kids = form.children();
+        QVERIFY(kids.indexOf(form.control("shp")) < kids.indexOf(form.control("lblMemo")));
+        QVERIFY(kids.indexOf(form.control("lblMemo")) < kids.indexOf(form.control("txtA")));
+    }
+
+    void labelKeepsItsCaptionVerbatim() {
+        TestForm form;
+        auto* label = form.control<Label>("lblMemo");
+        label->setText("   0 x 4 = 0\r\n   1 x 4 = 4");
+        QCOMPARE(label->text(), QString("   0 x 4 = 0\r\n   1 x 4 = 4"));
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    void timerTicksCanBeFiredWithoutWaiting() {
+        QObject owner;
+        int ticks = 0;
+        auto* timer = new Timer(&owner, "Timer7", 10000, [&] { ++ticks; });
+        QCOMPARE(owner.findChild<QTimer*>("Timer7"), timer);
+        QCOMPARE(timer->interval(), 10000);
+        QVERIFY(!timer->isActive());
+        timer->tick();
+        QMetaObject::invokeMethod(timer, "tick");
+        QCOMPARE(ticks, 2);
+    }
+};
+
+QTEST_MAIN(ControlsTest)
+#include "controls_test.moc"
