@@ -1,0 +1,30 @@
+// Baseline for the start-up benchmark: an empty Qt Widgets window with a menu bar,
+// ended as soon as it has painted once.
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+class Window : public QMainWindow {
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        QMainWindow::paintEvent(e);
+        QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
+};
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const auto begin = std::chrono::steady_clock::now();
+    QApplication app(argc, argv);
+    Window window;
+    window.menuBar()->addMenu(QStringLiteral("OPENEN "))->addAction(QStringLiteral("&Basis"));
+    window.resize(744, 448);
+    window.show();
+    app.exec();
+    const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
+    std::printf("%.2f\n", ms);
+}
