@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
@@ -22,7 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     Window window;
     window.menuBar()->addMenu(QStringLiteral("OPENEN "))->addAction(QStringLiteral("&Basis"));
-    window.resize(744, 448);
+    // The same backdrop size as the program's main window.
+    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.show();
     app.exec();
     const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
