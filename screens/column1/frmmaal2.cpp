@@ -1,18 +1,452 @@
 #include "screens/column1/frmmaal2.h"
 
+#include "app/Program.h"
+#include "screens/aklas/Aklas.h"
+#include "screens/keypad/Keypad.h"
+#include "screens/menu/frmkiesbasis.h"
+#include "ui/Controls.h"
+
+#include <QByteArray>
 #include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 
 using namespace ui;
 
 namespace {
-const ControlSpec Controls[] = {
-    {.name = "lblmemo5", .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
-     .font = {"Arial", 20.25, Bold}},
+
+constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000, LightRed = 0xFFC0C0;
+constexpr FontSpec DigitFont{"Arial", 36, Bold};
+
+// Two buttons share each place on the left; the one that the pupil must be able to
+// reach when both are shown lies on top.
+constexpr int AboveStart = 5, AboveCheck = 5, AboveStop = 6;
+
+// Design order, up to the keypad.
+const ControlSpec BeforeKeypad[] = {
+    {.name = "cmdaklas", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
+     .at = {7320, 3360, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
+    {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 2520, 855, 735}, .back = 0x800000,
+     .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu", .layer = AboveStop},
+    {.name = "cmdstop", .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 2520, 855, 735}, .back = 0x80FF80,
+     .flags = Hidden, .picture = "stopknop.svg", .layer = AboveCheck},
+    {.name = "cmdnieuw", .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 3480, 855, 735}, .back = 0xFFFF00,
+     .flags = Hidden, .picture = "nieuw.svg", .layer = AboveStart},
+    {.name = "txtresultaat", .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
+     .flags = Hidden | Disabled, .describe = "resultaat"},
 };
+
+// Design order, after the keypad.
+const ControlSpec AfterKeypad[] = {
+    {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2520, 855, 735},
+     .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
+    {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
+     .picture = "vliegtuig.svg"},
+    {.name = "txtduizendtal", .kind = Kind::TextBox, .at = {2400, 3360, 1095, 975}, .font = DigitFont,
+     .flags = Hidden | Centred, .describe = "duizendtallen"},
+    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = {3600, 3360, 1095, 975}, .font = DigitFont,
+     .flags = Centred, .describe = "honderdtallen"},
+    {.name = "txttiental", .kind = Kind::TextBox, .at = {4800, 3360, 1095, 975}, .font = DigitFont,
+     .flags = Centred, .describe = "tientallen"},
+    {.name = "txteenheid", .kind = Kind::TextBox, .at = {6000, 3360, 1095, 975}, .font = DigitFont,
+     .flags = Centred, .describe = "eenheden"},
+    {.name = "txtmaler", .kind = Kind::TextBox, .at = {6000, 1800, 1095, 975}, .font = DigitFont,
+     .flags = Disabled | Centred, .describe = "vermenigvuldiger"},
+    {.name = "txt1", .kind = Kind::TextBox, .at = {6000, 360, 1095, 975}, .font = DigitFont,
+     .flags = Disabled | Centred, .describe = "eenheden van het getal"},
+    {.name = "txt10", .kind = Kind::TextBox, .at = {4800, 360, 1095, 975}, .font = DigitFont,
+     .flags = Disabled | Centred, .describe = "tientallen van het getal"},
+    {.name = "txt100", .kind = Kind::TextBox, .at = {3600, 360, 1095, 975}, .font = DigitFont,
+     .flags = Disabled | Centred, .describe = "honderdtallen van het getal"},
+    {.name = "lblmemo5", .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
+     .font = {"Arial", 20.25, Bold}, .describe = "geheugensteun"},
+    {.name = "Image2", .kind = Kind::Picture, .at = {11280, 5640, 480, 420}, .picture = "logo.svg"},
+    {.name = "lblmededeling", .kind = Kind::Label, .at = {8880, 3600, 2535, 1575}, .back = 0x008000,
+     .fore = White, .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
+    {.name = "Shape3", .kind = Kind::RoundShape, .at = {120, 2280, 1335, 2175}, .border = 0x800080},
+    {.name = "Shape2", .kind = Kind::Shape, .at = {0, 4560, 8535, 1095}, .back = 0xE0E0E0, .border = 0xE0E0E0},
+    {.name = "lbloordeel", .kind = Kind::Label, .at = {240, 1680, 1575, 375}, .back = White, .fore = White,
+     .font = {"Arial", 14.25, Bold}, .flags = Centred, .describe = "oordeel"},
+};
+
+// Working fields, in the order ClearExercise empties them; never shown.
+const char* const WorkingLabels[] = {
+    "lbleen", "lbltien", "lblhonderd", "lblduizend", "lblrestE", "lblrestT", "lblrestH", "lblrestD",
+    "lblplusT", "lblplusH", "lblplusD", "lblplusTD", "lblE", "lblT", "lblH", "lblD",
+    "lblcontrolegetal", "lblresultaat", "lbluitkomst",
+};
+
+const ControlSpec AfterWorkingLabels[] = {
+    {.name = "Label1", .kind = Kind::Label, .caption = "X", .at = {1560, 2880, 480, 555}, .font = {"Arial", 24, Bold}},
+    {.name = "Line1", .kind = Kind::Line, .at = {2400, 3120, 7200, 3120}, .borderWidth = 5},
+    {.name = "shpoordeel", .kind = Kind::RoundShape, .at = {120, 120, 1815, 2055}, .border = 0x800080,
+     .borderWidth = 4},
+    {.name = "Image1", .kind = Kind::Picture, .at = {8640, 3360, 3000, 2100}, .picture = "bord.svg"},
+    {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
+};
+
+const char* const SlotNames[frmmaal2::SeriesSlots] = {
+    "oefening 1", "oefening 2", "oefening 3", "oefening 4",  "oefening 5",  "oefening 6",
+    "oefening 7", "oefening 8", "oefening 9", "oefening 10", "oefening 11",
+};
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
 } // namespace
 
 frmmaal2::frmmaal2(Program& program)
     : Screen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135, 0xFFC080) {
-    build(Controls);
+    for (int i = 0; i < SeriesSlots; ++i) {
+        const QByteArray name = arrayName("Txtoef1", i).toLatin1();
+        const int left = 120 + 1680 * (i % ShownSlots);
+        Txtoef1[i] = static_cast<TextBox*>(buildControl(
+            this, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, 4920, 1575, 360},
+                   .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < ShownSlots ? None : Hidden),
+                   .describe = SlotNames[i]}));
+    }
+    build(BeforeKeypad);
+    keypad_ = std::make_unique<keypad::Keypad>(*this, keypad::ColumnLayout, [this] { FocusNextBox(); });
+    build(AfterKeypad);
+    for (int i = 0; i < RewardPictures; ++i) {
+        const QByteArray name = arrayName("imgpop1", i).toLatin1();
+        const QByteArray picture = "beloning" + QByteArray::number(i + 1) + ".svg";
+        imgpop1[i] = static_cast<Picture*>(buildControl(
+            this, {.name = name.constData(), .kind = Kind::Picture, .at = {360, 480 + 40 * i, 1200, 1200},
+                   .flags = Hidden, .picture = picture.constData(), .describe = "beloning"}));
+    }
+    for (const char* name : WorkingLabels)
+        buildControl(this, {.name = name, .kind = Kind::Label, .flags = Hidden});
+    build(AfterWorkingLabels);
+
+    BIND(cmdaklas);
+    BIND(cmdstop2);
+    BIND(cmdstop);
+    BIND(cmdnieuw);
+    BIND(txtresultaat);
+    BIND(cmdcontrole);
+    BIND(cmdstart);
+    BIND(txtduizendtal);
+    BIND(txthonderdtal);
+    BIND(txttiental);
+    BIND(txteenheid);
+    BIND(txtmaler);
+    BIND(txt1);
+    BIND(txt10);
+    BIND(txt100);
     BIND(lblmemo5);
+    BIND(lblmededeling);
+    BIND(lbloordeel);
+    BIND(shpoordeel);
+
+    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
+    connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
+    connect(cmdnieuw, &QPushButton::clicked, this, [this] { cmdnieuw_Click(); });
+    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
+    connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
+    connect(cmdaklas, &QPushButton::clicked, this, [this] { cmdaklas_Click(); });
+    connect(keypad_->cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+    connect(txteenheid, &TextBox::changed, this, [this] { txteenheid_Change(); });
+    connect(txttiental, &TextBox::changed, this, [this] { txttiental_Change(); });
+    connect(txthonderdtal, &TextBox::changed, this, [this] { txthonderdtal_Change(); });
+    connect(txtduizendtal, &TextBox::changed, this, [this] { txtduizendtal_Change(); });
+    connect(txteenheid, &TextBox::clicked, this, [this] { txteenheid_Click(); });
+    connect(txttiental, &TextBox::clicked, this, [this] { txttiental_Click(); });
+    connect(txthonderdtal, &TextBox::clicked, this, [this] { txthonderdtal_Click(); });
+}
+
+frmmaal2::~frmmaal2() = default;
+
+// ---------------------------------------------------------------- working fields
+
+void frmmaal2::setCaption(const char* label, const QString& caption) { control<QLabel>(label)->setText(caption); }
+
+QString frmmaal2::caption(const char* label) const { return control<QLabel>(label)->text(); }
+
+int frmmaal2::menuTotal() const {
+    bool ok = false;
+    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
+    return ok ? std::clamp(value, 0, MostCorrect) : 0;
+}
+
+// ---------------------------------------------------------------- procedures
+
+void frmmaal2::ClearExercise() {
+    for (const char* name : WorkingLabels)
+        setCaption(name, QString());
+    txtduizendtal->setVisible(false);
+    // Emptying the answer boxes runs their change reactions, which move the focus and
+    // can show cmdcontrole again.
+    for (TextBox* box : {txt1, txt10, txt100, txtmaler, txteenheid, txttiental, txthonderdtal, txtduizendtal})
+        box->setText(QString());
+    for (Picture* picture : imgpop1)
+        picture->setVisible(false);
+    lbloordeel->setBackColour(rgb(White));
+    lbloordeel->setForeColour(rgb(Black));
+    lbloordeel->setText(QString());
+    shpoordeel->setFill(rgb(White));
+    keypad_->HideKeypad();
+    txtresultaat->setText(QString());
+    lblmededeling->setText(QString());
+    cmdaklas->setVisible(false);
+}
+
+void frmmaal2::ResetSeries() {
+    for (int i = 0; i < SeriesSlots - 1; ++i) {
+        Txtoef1[i]->setBackColour(rgb(White));
+        Txtoef1[i]->setForeColour(rgb(Black));
+    }
+    seriesCount = 0;
+}
+
+void frmmaal2::EmptySlots() {
+    for (TextBox* slot : Txtoef1) {
+        slot->setText(QString());
+        slot->setBackColour(rgb(White));
+    }
+}
+
+void frmmaal2::Record(const std::string& line, int back) {
+    // Going on past five records without a new series fills the hidden slots; once
+    // all eleven are used, further records are dropped.
+    if (seriesCount >= SeriesSlots)
+        return;
+    Txtoef1[seriesCount]->setText(text(line));
+    Txtoef1[seriesCount]->setBackColour(rgb(back));
+    ++seriesCount;
+}
+
+void frmmaal2::FocusNextBox() { keypad::FocusNextBox({txteenheid, txttiental, txthonderdtal, txtduizendtal}); }
+
+// ---------------------------------------------------------------- load and activation
+
+void frmmaal2::Form_Load() {
+    ClearExercise();
+    lblmededeling->setText(QStringLiteral("start een oefening met een klik op het vliegtuig"));
+    CentreOnScreen(*this);
+    correctTotal = menuTotal();
+}
+
+void frmmaal2::Form_Activate() {
+    CentreOnScreen(*this);
+    correctTotal = menuTotal();
+}
+
+// ---------------------------------------------------------------- buttons
+
+void frmmaal2::cmdstart_Click() {
+    ClearExercise();
+    cmdaklas->setVisible(true);
+    cmdstop2->setVisible(false);
+    exercise = zef::MakeExercise(program.random());
+    maler = exercise.maler;
+    keypad_->cmdCreate->setVisible(true);
+    txt1->setText(QString::number(exercise.digitE));
+    txt10->setText(QString::number(exercise.digitT));
+    txt100->setText(QString::number(exercise.digitH));
+    txtmaler->setText(QString::number(maler));
+    setCaption("lblresultaat", QString::number(exercise.product));
+    lblmededeling->setText(QStringLiteral("je kunt zelfs naar de A-klas om de tafel van ") + QString::number(maler) +
+                           QStringLiteral(" te oefenen"));
+    setCaption("lbleen", text(exercise.rawE));
+    setCaption("lbltien", text(exercise.rawT));
+    setCaption("lblhonderd", text(exercise.rawH));
+    setCaption("lblrestE", text(exercise.restE));
+    setCaption("lblplusT", text(exercise.plusT));
+    setCaption("lblrestT", text(exercise.restT));
+    setCaption("lblplusH", text(exercise.plusH));
+    setCaption("lblrestH", text(exercise.restH));
+    setCaption("lblplusD", text(exercise.plusD));
+    setCaption("lblrestD", text(exercise.restD));
+    if (exercise.hasThousands)
+        txtduizendtal->setVisible(true);
+    setCaption("lblE", text(exercise.restE));
+    setCaption("lblT", text(exercise.restT));
+    setCaption("lblH", text(exercise.restH));
+    setCaption("lblD", text(exercise.restD));
+    setCaption("lblcontrolegetal", QString::number(exercise.expectedNumber));
+    requestFocus(txteenheid);
+    cmdstart->setVisible(false);
+    cmdcontrole->setVisible(true);
+    lblmemo5->setText(text(zef::MemoText(exercise.digitE, exercise.maler)));
+}
+
+void frmmaal2::cmdcontrole_Click() {
+    // Each repair runs that box's change reaction, the hidden thousands box included.
+    for (TextBox* box : {txteenheid, txttiental, txthonderdtal, txtduizendtal})
+        if (!zef::IsNumber(box->text().toStdString()))
+            box->setText(QStringLiteral("0"));
+    answer = zef::ReadAnswer(txteenheid->text().toStdString(), txttiental->text().toStdString(),
+                             txthonderdtal->text().toStdString(), txtduizendtal->text().toStdString());
+    setCaption("lbluitkomst", text(answer.answerText));
+
+    if (caption("lbluitkomst") == caption("lblcontrolegetal")) {
+        lbloordeel->setBackColour(rgb(Green));
+        lbloordeel->setText(QStringLiteral(" P R I M A "));
+        lbloordeel->setForeColour(rgb(Black));
+        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        zef::RandomSource& rng = program.random();
+        rng.reseed();
+        const int k = zef::DrawInt(rng, 6, 1);
+        imgpop1[std::clamp(k, 1, 6) - 1]->setVisible(true);
+    } else {
+        lbloordeel->setBackColour(rgb(Red));
+        lbloordeel->setText(QStringLiteral(" F O U T "));
+        lbloordeel->setForeColour(rgb(White));
+        shpoordeel->setFill(rgb(Red));
+    }
+
+    // The answer is compared by its true value, however many digits were pasted in.
+    const zef::Verdict verdict = zef::Judge(exercise, answer);
+    if (verdict == zef::Verdict::Correct) {
+        txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
+        Record(txtresultaat->text().toStdString(), Green);
+    }
+    if (seriesCount == ShownSlots) {
+        cmdnieuw->setVisible(true);
+        cmdstop->setVisible(true);
+    }
+    if (seriesCount <= ShownSlots) {
+        if (verdict == zef::Verdict::TooBig) {
+            txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
+            if (seriesCount == ShownSlots) {
+                cmdnieuw->setVisible(true);
+                cmdstop2->setVisible(true);
+                cmdstart->setVisible(false);
+            }
+            Record(txtresultaat->text().toStdString(), LightRed);
+        }
+        if (verdict == zef::Verdict::TooSmall) {
+            txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
+            if (seriesCount == ShownSlots) {
+                cmdnieuw->setVisible(false);
+                cmdstop->setVisible(true);
+            }
+            Record(txtresultaat->text().toStdString(), LightRed);
+        }
+    } else {
+        cmdstop->setVisible(true);
+        cmdnieuw->setVisible(true);
+    }
+    if (seriesCount < ShownSlots) {
+        cmdstart->setVisible(true);
+        requestFocus(cmdstart);
+        cmdcontrole->setVisible(false);
+    }
+    if (seriesCount == ShownSlots) {
+        cmdcontrole->setVisible(false);
+        cmdnieuw->setVisible(true);
+        cmdstop->setVisible(false);
+        cmdstop2->setVisible(true);
+        requestFocus(cmdstop2);
+    }
+    lblmededeling->setText(QStringLiteral(" start een nieuwe oefening of stop na 5 oefeningen"));
+    cmdstart->setVisible(true);
+    requestFocus(cmdstart);
+}
+
+void frmmaal2::cmdnieuw_Click() {
+    ClearExercise();
+    ResetSeries();
+    EmptySlots();
+    cmdstop2->setVisible(false);
+    cmdcontrole->setVisible(false);
+    cmdnieuw->setVisible(false);
+    cmdstop->setVisible(false);
+    cmdstart->setVisible(true);
+    cmdaklas->setVisible(false);
+    lblmededeling->setText(QStringLiteral(" Alles leeg voor een nieuwe start."));
+}
+
+void frmmaal2::cmdstop_Click() {
+    cmdstop2->setVisible(true);
+    cmdstart->setVisible(true);
+    EmptySlots();
+    seriesCount = 0;
+    cmdstop->setVisible(false);
+    ClearExercise();
+    lblmededeling->setText(QStringLiteral(" Wil je stoppen?"));
+}
+
+void frmmaal2::cmdstop2_Click() {
+    ClearExercise();
+    cmdstop2->setVisible(false);
+    EmptySlots();
+    seriesCount = 0;
+    frmkiesbasis& menu = program.screen<frmkiesbasis>();
+    program.ShowScreen(menu);
+    program.HideScreen(*this);
+    cmdcontrole->setVisible(false);
+    cmdnieuw->setVisible(false);
+    cmdstart->setVisible(true);
+    menu.lblgemaakt->setText(QString::number(correctTotal));
+}
+
+void frmmaal2::cmdaklas_Click() {
+    // The room hands back through an activation that reloads the total from the menu,
+    // so the menu must hold this screen's total before the pupil goes.
+    program.screen<frmkiesbasis>().lblgemaakt->setText(QString::number(correctTotal));
+    Aklas& room = program.screen<Aklas>();
+    program.ShowScreen(room);
+    program.HideScreen(*this);
+    room.lblmededeling->setText(QStringLiteral(" ik zoek ") + lblmemo5->text());
+    room.Cmdterug->setVisible(true);
+    room.lblinfor->setText(QStringLiteral(" druk op x ") + QString::number(maler));
+}
+
+void frmmaal2::cmdCreate_Click() {
+    keypad_->ShowKeypad();
+    lblmededeling->setText(QStringLiteral("je kunt alleen een stip zetten of een cijfer indrukken. "));
+}
+
+// ---------------------------------------------------------------- answer boxes
+
+void frmmaal2::txteenheid_Change() {
+    requestFocus(txttiental);
+    keypad_->txthulp->setText(QString());
+    lblmemo5->setText(text(zef::MemoText(exercise.digitT, exercise.maler)));
+    lblmededeling->setText(
+        QStringLiteral("je krijgt hulp bij het onthouden van nieuwe T, H en D. Klik op de knop 'onthouden'"));
+}
+
+void frmmaal2::txttiental_Change() {
+    lblmemo5->setText(text(zef::MemoText(exercise.digitH, exercise.maler)));
+    requestFocus(txthonderdtal);
+    keypad_->txthulp->setText(QString());
+}
+
+void frmmaal2::txthonderdtal_Change() {
+    if (isShown(txtduizendtal)) {
+        requestFocus(txtduizendtal);
+    } else {
+        cmdcontrole->setVisible(true);
+        requestFocus(cmdcontrole);
+    }
+    keypad_->txthulp->setText(QString());
+    lblmededeling->setText(
+        QStringLiteral("Als je getal volledig is, klik je voor controle op het groene verkeerslicht  "));
+    lblmemo5->setText(QString());
+}
+
+void frmmaal2::txtduizendtal_Change() {
+    keypad_->txthulp->setText(QString());
+    cmdcontrole->setVisible(true);
+    keypad_->HideKeypad();
+    keypad_->cmdCreate->setVisible(false);
+    requestFocus(cmdcontrole);
+}
+
+// Clicking a box lets the pupil type its digit again.
+void frmmaal2::txteenheid_Click() {
+    txteenheid->setText(QString());
+    requestFocus(txteenheid);
+}
+
+void frmmaal2::txttiental_Click() {
+    txttiental->setText(QString());
+    requestFocus(txttiental);
+}
+
+void frmmaal2::txthonderdtal_Click() {
+    txthonderdtal->setText(QString());
+    requestFocus(txthonderdtal);
 }
