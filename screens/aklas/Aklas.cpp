@@ -20,14 +20,16 @@ constexpr FontSpec Bold825{"MS Sans Serif", 8.25, Bold};
 constexpr FontSpec Bold975{"MS Sans Serif", 9.75, Bold};
 constexpr FontSpec Bold135{"MS Sans Serif", 13.5, Bold};
 
-// Shapes and pictures first so that the labels and frames stand in front of them.
-// Image4 sits on the white Label3, so it shares the labels' layer and comes after it.
+// Pictures first so that the labels and frames stand in front of them. The panel behind
+// the search line must not be cut by the decoration next to it, so it shares the pictures'
+// layer and comes after them; Image4 sits on the white Label3 in the same way.
 const ControlSpec Controls[] = {
-    {.name = "shpTip", .kind = Kind::Shape, .at = {3960, 360, 5895, 1095}, .back = PaleGreen, .border = Navy},
     {.name = "Image3", .kind = Kind::Picture, .at = {0, 600, 5475, 3510}, .picture = "aklas_deco1.svg"},
     {.name = "Image2", .kind = Kind::Picture, .at = {120, 4560, 2820, 2985}, .picture = "aklas_deco2.svg"},
     {.name = "Image1", .kind = Kind::Picture, .at = {4920, 4320, 480, 480}, .picture = "taakleraar.svg",
      .describe = "taakleraar"},
+    {.name = "shpTip", .kind = Kind::Shape, .at = {3960, 360, 5895, 1095}, .back = PaleGreen, .border = Navy,
+     .layer = 1},
     {.name = "Label3", .kind = Kind::Label, .at = {9840, 120, 1935, 1695}, .back = White},
     {.name = "Image4", .kind = Kind::Picture, .at = {9960, 240, 1485, 1485}, .picture = "aklas_deco4.svg", .layer = 2},
     {.name = "lblmededeling", .kind = Kind::Label, .at = {4200, 480, 5535, 855}, .back = PaleGreen,
