@@ -2,8 +2,7 @@
 // Timer ticks are fired directly.
 #include "exercise/TimesTable.h"
 #include "screens/aklas/Aklas.h"
-#include "screens/column1/frmmaal2.h"
-#include "support/TestProgram.h"
+#include "screens/column1/Column1Fixture.h"
 #include "ui/Controls.h"
 
 #include <QGroupBox>
@@ -17,20 +16,14 @@ namespace {
 
 const QColor Yellow(0xFF, 0xFF, 0x00), Green(0x00, 0xFF, 0x00), Black(0x00, 0x00, 0x00);
 
-// What frmmaal2's "A-klas" button does to the room: show it, hide itself, set the room's labels.
+// The room opened by frmmaal2's "A-klas" button with the given multiplier and reminder line.
 Aklas& openRoom(TestProgram& t, int maler, const QString& memo) {
-    Program& p = t.program();
-    auto& exercise = p.screen<frmmaal2>();
+    auto& exercise = t.program().screen<frmmaal2>();
     exercise.maler = maler;
     exercise.lblmemo5->setText(memo);
-    p.ShowScreen(exercise);
-    p.ShowScreen<Aklas>();
-    p.HideScreen(exercise);
-    auto& room = p.screen<Aklas>();
-    room.lblmededeling->setText(" ik zoek " + memo);
-    room.Cmdterug->setVisible(true);
-    room.lblinfor->setText(" druk op x " + QString::number(maler));
-    return room;
+    t.program().ShowScreen(exercise);
+    exercise.cmdaklas_Click();
+    return t.program().screen<Aklas>();
 }
 
 template <class T = QWidget>
@@ -212,30 +205,50 @@ private slots:
     }
 
     void handOverBothWays() {
-        TestProgram t;
-        Program& p = t.program();
-        Aklas& room = openRoom(t, 4, "7 x 4 = ...");
-        QCOMPARE(room.lblmededeling->text(), QString(" ik zoek 7 x 4 = ..."));
+        Column1 c;
+        Program& p = c.tp.program();
+        c.exercise(true);
+        c.start(5, 0, 7, 4);
+        TestProgram::type(c.screen().txteenheid, "8");
+        const QString memo = c.screen().lblmemo5->text();
+        TestProgram::click(c.screen().cmdaklas);
+        Aklas& room = p.screen<Aklas>();
+        QCOMPARE(room.lblmededeling->text(), " ik zoek " + memo);
         QCOMPARE(room.lblinfor->text(), QString(" druk op x 4"));
-        QVERIFY(room.isVisible() && !p.screen<frmmaal2>().isVisible());
+        QVERIFY(room.isVisible() && !c.screen().isVisible() && shown(room, "Cmdterug"));
 
+        // A whole drill and the teacher's greeting before going back.
+        TestProgram::click(child(room, "Cmd4"));
+        timer(room, "Timer4")->tick();
+        timer(room, "Timerreset")->tick();
         pointAt(child(room, "Image1"));
         QVERIFY(shown(room, "Lblinaklas"));
         pointAt(child(room, "Lblinaklas"));
         QVERIFY(!shown(room, "Lblinaklas"));
         pointAt(child(room, "Image1"));
         TestProgram::click(room.Cmdterug);
-        QVERIFY(!room.isVisible() && p.screen<frmmaal2>().isVisible());
-        QCOMPARE(p.activeScreen(), &p.screen<frmmaal2>());
+        QVERIFY(!room.isVisible() && c.screen().isVisible());
+        QCOMPARE(p.activeScreen(), &c.screen());
         QVERIFY(room.lblinfor->text().isEmpty() && !shown(room, "Lblinaklas") && !shown(room, "Cmdterug"));
-        QCOMPARE(p.screen<frmmaal2>().lblmemo5->text(), QString("7 x 4 = ..."));
+        // The exercise and the total are as the pupil left them.
+        auto& s = c.screen();
+        QCOMPARE(s.txt100->text() + s.txt10->text() + s.txt1->text() + s.txtmaler->text(), QString("5074"));
+        QCOMPARE(s.txteenheid->text(), QString("8"));
+        QCOMPARE(s.lblmemo5->text(), memo);
+        QCOMPARE(s.total(), 1);
 
-        // The next visit's activation rebuilds both lines; an empty reminder leaves " ik zoek " alone.
-        p.screen<frmmaal2>().maler = 6;
-        p.screen<frmmaal2>().lblmemo5->clear();
-        p.ShowScreen<Aklas>();
+        // With the reminder line empty the next visit says only " ik zoek ", rebuilds the
+        // multiplier line and starts from a yellow field.
+        TestProgram::type(s.txttiental, "202");
+        QVERIFY(s.lblmemo5->text().isEmpty());
+        TestProgram::click(s.cmdaklas);
         QCOMPARE(room.lblmededeling->text(), QString(" ik zoek "));
-        QCOMPARE(room.lblinfor->text(), QString(" druk op x 6"));
+        QCOMPARE(room.lblinfor->text(), QString(" druk op x 4"));
+        expectField(room, {});
+        QVERIFY(!shown(room, "Lbltrainer") && !shown(room, "Lbltrainer2") && !shown(room, "lbltrainer3"));
+        TestProgram::click(room.Cmdterug);
+        c.check();
+        QCOMPARE(s.total(), 2);
     }
 };
 
