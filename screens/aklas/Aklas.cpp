@@ -5,6 +5,7 @@
 #include "screens/column1/frmmaal2.h"
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 
@@ -203,7 +204,10 @@ void Aklas::Form_KeyPress(int& KeyAscii) {
     if (KeyAscii != 13)
         return;
     KeyAscii = 0;
-    focusNextChild();
+    // A real Tab key press rather than a bare focus move: only then does the new button
+    // show its focus frame, so the pupil sees where Enter went.
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(focusWidget() ? focusWidget() : this, &tab);
 }
 
 void Aklas::Image1_MouseMove() { Lblinaklas->setVisible(true); }

@@ -197,9 +197,11 @@ private slots:
         QFETCH(QString, to);
         TestProgram t;
         Aklas& room = openRoom(t, 4, "7 x 4 = ...");
+        QApplication::setActiveWindow(&room);  // the offscreen platform leaves the welcome screen active
         child(room, from)->setFocus();
         QTest::keyClick(child(room, from), Qt::Key_Return);
         QCOMPARE(room.focusWidget(), child(room, to));
+        QVERIFY(room.testAttribute(Qt::WA_KeyboardFocusChange));  // the focus frame shows, as after Tab
         // Enter only moves: it starts no drill and leaves no room.
         QVERIFY(shown(room, "Frmkiestafel") && room.isVisible());
     }
