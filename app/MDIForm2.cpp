@@ -7,6 +7,7 @@
 #include "ui/Look.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -42,6 +43,12 @@ void MDIForm2::aftrek2_Click() {
     program_.HideScreen<frmmecenaat1>();
     program_.ShowScreen<frmkiesbasis>();
     setEnabled(false);
+}
+
+// Closing the backdrop ends the whole program, screens included.
+void MDIForm2::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    program_.end();
 }
 
 bool MDIForm2::event(QEvent* e) {

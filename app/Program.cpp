@@ -13,8 +13,13 @@
 
 Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
     ui::setupLook();
-    endHandler_ = [] {
-        QApplication::closeAllWindows();
+    // The program ends only when it says so, not when its last window hides.
+    QApplication::setQuitOnLastWindowClosed(false);
+    endHandler_ = [this] {
+        for (auto& entry : screens_)
+            entry.second->hide();
+        if (main_)
+            main_->hide();
         QApplication::quit();
     };
 }

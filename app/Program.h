@@ -24,7 +24,7 @@ public:
     // Start-up: the main window's load step (welcome screen in front), then the main window.
     void start();
 
-    // Ending the program: by default every window closes and the event loop ends.
+    // Ending the program: by default every window hides and the event loop ends.
     void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
     void end();
 

@@ -3,6 +3,7 @@
 #include "ui/Look.h"
 #include "ui/Twips.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 namespace ui {
@@ -27,6 +28,12 @@ bool Form::event(QEvent* e) {
     if (e->type() == QEvent::WindowActivate && listener_)
         listener_(this);
     return handled;
+}
+
+void Form::closeEvent(QCloseEvent* e) {
+    // A closed screen would leave the pupil without a way on: every screen is left by
+    // its own buttons.
+    e->ignore();
 }
 
 } // namespace ui

@@ -35,6 +35,8 @@ public:
 protected:
     void build(std::span<const ControlSpec> table);
     bool event(QEvent* e) override;
+    // Screens are only shown and hidden; the title bar's close button does nothing.
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     std::function<void(Form*)> listener_;

@@ -3,13 +3,16 @@
 #include "app/MDIForm2.h"
 #include "app/Program.h"
 #include "app/Screen.h"
+#include "screens/aklas/Aklas.h"
 #include "screens/column1/frmmaal2.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/welcome/frmmecenaat1.h"
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
@@ -215,6 +218,31 @@ private slots:
         TestProgram t;
         t.program().end();
         QCOMPARE(t.endCalls(), 1);
+    }
+
+    // A screen's title-bar close would strand the pupil; closing the backdrop ends the run.
+    void closingWindows() {
+        TestProgram t;
+        auto& welcome = t.program().screen<frmmecenaat1>();
+        QVERIFY(!welcome.close());
+        QVERIFY(welcome.isVisible());
+        QCOMPARE(t.endCalls(), 0);
+        t.main().close();
+        QCOMPARE(t.endCalls(), 1);
+    }
+
+    // Every button and box a pupil can reach has a name for assistive technology.
+    void everyInteractiveControlHasAnAccessibleName() {
+        TestProgram t;
+        Program& p = t.program();
+        const QList<QWidget*> screens{&p.screen<frmmecenaat1>(), &p.screen<frmkiesbasis>(), &p.screen<frmmaal2>(),
+                                      &p.screen<Aklas>()};
+        for (QWidget* screen : screens) {
+            for (QWidget* w : screen->findChildren<QWidget*>()) {
+                if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
+                    QVERIFY2(!w->accessibleName().trimmed().isEmpty(), qPrintable(w->objectName()));
+            }
+        }
     }
 };
 
