@@ -30,17 +30,8 @@ bool interactive(Kind kind) {
 }
 
 void setBackground(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, rgb(colour));
-    w->setPalette(p);
+    setColourRole(w, QPalette::Window, rgb(colour));
     w->setAutoFillBackground(true);
-}
-
-void setButtonColour(QWidget* w, int colour) {
-    QPalette p = w->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Button, rgb(colour));
-    w->setPalette(p);
 }
 
 Qt::Alignment textAlignment(unsigned flags) {
@@ -78,7 +69,7 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
         auto* w = new QPushButton(caption, parent);
         w->setAutoDefault(false);
         if (s.back != NoColour)
-            setButtonColour(w, s.back);
+            setColourRole(w, QPalette::Button, rgb(s.back));
         return w;
     }
     case Kind::PictureButton: {
@@ -116,11 +107,8 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
         auto* w = new QGroupBox(caption, parent);
         if (s.back != NoColour)
             setBackground(w, s.back);
-        if (s.fore != NoColour) {
-            QPalette p = w->palette();
-            p.setColor(QPalette::WindowText, rgb(s.fore));
-            w->setPalette(p);
-        }
+        if (s.fore != NoColour)
+            setColourRole(w, QPalette::WindowText, rgb(s.fore));
         return w;
     }
     case Kind::Panel: {

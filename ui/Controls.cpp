@@ -15,6 +15,13 @@ void requestFocus(QWidget* w) {
     w->setFocus(Qt::OtherFocusReason);
 }
 
+void setColourRole(QWidget* w, QPalette::ColorRole role, const QColor& c) {
+    QPalette p = w->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, role, c);
+    w->setPalette(p);
+}
+
 // ---------------------------------------------------------------- Label
 
 Label::Label(QWidget* parent) : QLabel(parent) {
@@ -25,17 +32,12 @@ Label::Label(QWidget* parent) : QLabel(parent) {
 }
 
 void Label::setBackColour(const QColor& c) {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
+    setColourRole(this, QPalette::Window, c);
     setTransparent(false);
 }
 
 void Label::setForeColour(const QColor& c) {
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::WindowText, c);
-    setPalette(p);
+    setColourRole(this, QPalette::WindowText, c);
 }
 
 void Label::setTransparent(bool on) {
@@ -67,17 +69,11 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TextBox::setBackColour(const QColor& c) {
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Base, c);
-    setPalette(p);
+    setColourRole(this, QPalette::Base, c);
 }
 
 void TextBox::setForeColour(const QColor& c) {
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Text, c);
-    setPalette(p);
+    setColourRole(this, QPalette::Text, c);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* e) {
@@ -111,10 +107,7 @@ void PictureButton::setPicture(const QString& resource) {
 }
 
 void PictureButton::setBackColour(const QColor& c) {
-    QPalette p = palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::Button, c);
-    setPalette(p);
+    setColourRole(this, QPalette::Button, c);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

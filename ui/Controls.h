@@ -19,6 +19,10 @@ inline bool isShown(const QWidget* w) { return !w->isHidden(); }
 // Moves the keyboard focus to w; a request for a hidden or disabled control is absorbed.
 void requestFocus(QWidget* w);
 
+// Sets one colour role for the active, inactive and disabled states alike, so a
+// display-only control looks like a working one.
+void setColourRole(QWidget* w, QPalette::ColorRole role, const QColor& c);
+
 // A multi-line caption label. The caption is kept exactly as written (CR LF included);
 // painting wraps it in the label's own rectangle.
 class Label : public QLabel {

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "ui/Controls.h"
 #include "ui/Look.h"
 #include "ui/Twips.h"
 
@@ -13,9 +14,7 @@ Form::Form(const char* name, const QString& caption, int clientWidthTwips, int c
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setFixedSize(sizeFromTwips(clientWidthTwips, clientHeightTwips));
-    QPalette p = palette();
-    p.setColor(QPalette::Window, rgb(back));
-    setPalette(p);
+    setColourRole(this, QPalette::Window, rgb(back));
     setAutoFillBackground(true);
 }
 

@@ -7,13 +7,13 @@
 
 namespace ui {
 
-QFont makeFont(const FontSpec& spec) {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold((spec.style & Bold) != 0);
-    font.setItalic((spec.style & Italic) != 0);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
+QFont makeFont(const FontSpec& font) {
+    QFont made(QString::fromLatin1(font.family));
+    made.setPixelSize(int(std::lround(font.points * 96.0 / 72.0)));
+    made.setBold((font.style & Bold) != 0);
+    made.setItalic((font.style & Italic) != 0);
+    made.setStyleStrategy(QFont::PreferAntialias);
+    return made;
 }
 
 void setupLook() {

@@ -18,7 +18,7 @@ struct FontSpec {
 };
 
 // Point sizes map to pixels at 96 dpi, so a screen looks the same on every display.
-QFont makeFont(const FontSpec& spec);
+QFont makeFont(const FontSpec& font);
 
 // Fusion style and the font stand-ins (Arial and MS Sans Serif become Liberation Sans).
 void setupLook();
