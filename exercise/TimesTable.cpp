@@ -27,7 +27,9 @@ std::string TimesTableText(std::string_view T)
         if (k > 0)
             text += "\r\n";
         text += "   ";
-        text += k < 10 ? " " + std::to_string(k) : std::to_string(k);
+        if (k < 10)
+            text += ' ';  // the factor always takes two characters
+        text += std::to_string(k);
         text += " x ";
         text += T;
         text += " = ";

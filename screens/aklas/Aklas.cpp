@@ -119,9 +119,9 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
                            .at = {120, 240 + 480 * (n - 1), 735, 375}, .font = Bold135, .parent = "Frmkiestafel"};
         Cmd[n] = static_cast<QPushButton*>(buildControl(this, button));
         Cmd[n]->setObjectName(QStringLiteral("Cmd%1").arg(n));
-        connect(Cmd[n], &QPushButton::clicked, this, [this, n] { (this->*Clicks[n])(); });
+        connect(Cmd[n], &QPushButton::clicked, this, [this, click = Clicks[n]] { (this->*click)(); });
         const QByteArray timerName = "Timer" + QByteArray::number(n);
-        Timers[n] = new ui::Timer(this, timerName.constData(), DrillMs, [this, n] { (this->*Ticks[n])(); });
+        Timers[n] = new ui::Timer(this, timerName.constData(), DrillMs, [this, tick = Ticks[n]] { (this->*tick)(); });
     }
     Timerreset = new ui::Timer(this, "Timerreset", ResetMs, [this] { Timerreset_Timer(); });
 
