@@ -59,7 +59,7 @@ struct ControlSpec {
 void buildControls(QWidget* screen, std::span<const ControlSpec> table);
 
 // Creates one control; used by the table builder and by loops that build control arrays.
-QWidget* buildControl(QWidget* screen, const ControlSpec& spec);
+QWidget* buildControl(QWidget* screen, const ControlSpec& design);
 
 // Element i of a control array is called name_i.
 QString arrayName(const char* name, int index);
