@@ -42,6 +42,15 @@ Qt::Alignment textAlignment(unsigned flags) {
     return Qt::AlignLeft;
 }
 
+// Labels and text boxes take their own back and text colours from the table.
+template <class W>
+void applyColours(W* w, const ControlSpec& s) {
+    if (s.back != NoColour)
+        w->setBackColour(rgb(s.back));
+    if (s.fore != NoColour)
+        w->setForeColour(rgb(s.fore));
+}
+
 QWidget* create(QWidget* parent, const ControlSpec& s) {
     const QString caption = QString::fromUtf8(s.caption);
     switch (s.kind) {
@@ -49,20 +58,14 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
         auto* w = new Label(parent);
         w->setText(caption);
         w->setAlignment(textAlignment(s.flags) | Qt::AlignTop);
-        if (s.back != NoColour)
-            w->setBackColour(rgb(s.back));
-        if (s.fore != NoColour)
-            w->setForeColour(rgb(s.fore));
+        applyColours(w, s);
         return w;
     }
     case Kind::TextBox: {
         auto* w = new TextBox(parent);
         w->setText(caption);
         w->setAlignment(textAlignment(s.flags) | Qt::AlignVCenter);
-        if (s.back != NoColour)
-            w->setBackColour(rgb(s.back));
-        if (s.fore != NoColour)
-            w->setForeColour(rgb(s.fore));
+        applyColours(w, s);
         return w;
     }
     case Kind::Button: {
