@@ -2,7 +2,12 @@
 
 #include "app/MDIForm2.h"
 #include "app/Program.h"
+#include "screens/closing/frminfo.h"
 #include "screens/column1/frmmaal2.h"
+#include "screens/column2/frmmaal3.h"
+#include "screens/easyhard/frmmaal.h"
+#include "screens/placevalue/frmtest.h"
+#include "screens/twonumbers/frmtest2.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -77,12 +82,14 @@ void frmkiesbasis::openExercise(ui::Form& target) {
     program.mainWindow().setEnabled(false);
 }
 
-// The place-value, two-numbers, easy-or-hard and two-digit screens and the closing
-// screen are not in the program yet: their buttons do nothing for now.
-void frmkiesbasis::Command1_Click() {}
-void frmkiesbasis::Command2_Click() {}
-void frmkiesbasis::Command3_Click() {}
-void frmkiesbasis::Command4_Click() {}
-void frmkiesbasis::cmdeinde_Click() {}
-
+void frmkiesbasis::Command1_Click() { openExercise(program.screen<frmtest>()); }
+void frmkiesbasis::Command2_Click() { openExercise(program.screen<frmtest2>()); }
+void frmkiesbasis::Command3_Click() { openExercise(program.screen<frmmaal>()); }
 void frmkiesbasis::cmdkies_Click() { openExercise(program.screen<frmmaal2>()); }
+void frmkiesbasis::Command4_Click() { openExercise(program.screen<frmmaal3>()); }
+
+void frmkiesbasis::cmdeinde_Click() {
+    program.ShowScreen(program.screen<frminfo>());
+    program.HideScreen(*this);
+    program.mainWindow().setEnabled(true);
+}
