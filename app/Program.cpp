@@ -1,7 +1,9 @@
 #include "app/Program.h"
 
 #include "app/MDIForm2.h"
+#include "ui/Accessibility.h"
 #include "ui/Form.h"
+#include "ui/Keyboard.h"
 #include "ui/Look.h"
 #include "ui/Twips.h"
 
@@ -13,6 +15,9 @@
 
 Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
     ui::setupLook();
+    ui::setupLanguage();
+    ui::installKeyboardRules();
+    ui::installAccessibility();
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
     endHandler_ = [this] {

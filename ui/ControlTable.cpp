@@ -69,7 +69,7 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
         return w;
     }
     case Kind::Button: {
-        auto* w = new QPushButton(caption, parent);
+        auto* w = new Button(caption, parent);
         w->setAutoDefault(false);
         if (s.back != NoColour)
             setColourRole(w, QPalette::Button, rgb(s.back));
@@ -157,6 +157,9 @@ QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
         if (name.isEmpty())
             name = QString::fromLatin1(s.name);
         w->setAccessibleName(name);
+    } else if (s.describe && s.kind == Kind::Label) {
+        // A label is read by what it says; what it is for is its description.
+        w->setAccessibleDescription(QString::fromUtf8(s.describe));
     } else if (s.describe) {
         w->setAccessibleName(QString::fromUtf8(s.describe));
     }

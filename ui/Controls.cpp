@@ -1,5 +1,7 @@
 #include "ui/Controls.h"
 
+#include "ui/Keyboard.h"
+
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +15,15 @@ void requestFocus(QWidget* w) {
     if (!w || !w->isEnabled() || !w->isVisibleTo(w->window()) || w->isHidden())
         return;
     w->setFocus(Qt::OtherFocusReason);
+}
+
+void setTabChain(std::initializer_list<QWidget*> chain) {
+    QWidget* previous = nullptr;
+    for (QWidget* w : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
 }
 
 void setColourRole(QWidget* w, QPalette::ColorRole role, const QColor& c) {
@@ -82,6 +93,22 @@ void TextBox::mouseReleaseEvent(QMouseEvent* e) {
         emit clicked();
 }
 
+void TextBox::paintEvent(QPaintEvent* e) {
+    QLineEdit::paintEvent(e);
+    QPainter painter(this);
+    paintFocusMark(this, painter);
+}
+
+// ---------------------------------------------------------------- Button
+
+Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+
+void Button::paintEvent(QPaintEvent* e) {
+    QPushButton::paintEvent(e);
+    QPainter painter(this);
+    paintFocusMark(this, painter);
+}
+
 // ---------------------------------------------------------------- pictures
 
 QString pictureResource(const char* file) {
@@ -138,6 +165,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         focus.rect = all.adjusted(3, 3, -3, -3);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
+    paintFocusMark(this, painter);
 }
 
 Picture::Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class QSvgRenderer;
@@ -18,6 +19,9 @@ inline bool isShown(const QWidget* w) { return !w->isHidden(); }
 
 // Moves the keyboard focus to w; a request for a hidden or disabled control is absorbed.
 void requestFocus(QWidget* w);
+
+// Puts the controls in this tab order, one after the other.
+void setTabChain(std::initializer_list<QWidget*> chain);
 
 // Sets one colour role for the active, inactive and disabled states alike, so a
 // display-only control looks like a working one.
@@ -58,6 +62,17 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent*) override;
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A push button with a caption; shows the focus mark.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    explicit Button(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 };
 
 // A button that shows a picture, with its caption (if any) along the bottom edge.

@@ -32,6 +32,10 @@ public:
     // that is a new activation).
     void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
 
+    // Enter clicks the focused button, unless the screen gives Enter a meaning of its own.
+    bool enterClicksButtons() const { return enterClicks_; }
+    void setEnterClicksButtons(bool on) { enterClicks_ = on; }
+
 protected:
     void build(std::span<const ControlSpec> table);
     bool event(QEvent* e) override;
@@ -40,6 +44,7 @@ protected:
 
 private:
     std::function<void(Form*)> listener_;
+    bool enterClicks_ = true;
 };
 
 // Binds a member pointer to the control of the same name: BIND(lblgemaakt).

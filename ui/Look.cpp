@@ -1,6 +1,9 @@
 #include "ui/Look.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStyle>
 #include <QStyleFactory>
 #include <cmath>
@@ -22,6 +25,17 @@ void setupLook() {
     if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(makeFont(FontSpec{}));
+}
+
+void setupLanguage() {
+    static QTranslator* qtTexts = nullptr;
+    if (qtTexts || !qApp)
+        return;
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Belgium));
+    qtTexts = new QTranslator(qApp);
+    if (qtTexts->load(QLocale(QLocale::Dutch), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtTexts);
 }
 
 } // namespace ui

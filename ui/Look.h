@@ -23,4 +23,8 @@ QFont makeFont(const FontSpec& font);
 // Fusion style and the font stand-ins (Arial and MS Sans Serif become Liberation Sans).
 void setupLook();
 
+// Qt's own texts (a text box's context menu, for one) in Dutch, from the translations
+// the system installs; dates and numbers in the Dutch way.
+void setupLanguage();
+
 } // namespace ui

@@ -84,6 +84,8 @@ constexpr Handler Ticks[11] = {nullptr, &Aklas::Timer1_Timer, &Aklas::Timer2_Tim
 } // namespace
 
 Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas "), 11880, 8010, 0xFFFF80) {
+    // Here Enter moves on to the next button, as Tab does.
+    setEnterClicksButtons(false);
     build(Controls);
 
     // Grid lines of the hundred field; the boxes stand in front of them.

@@ -138,6 +138,13 @@ frmmaal2::frmmaal2(Program& program)
     BIND(lbloordeel);
     BIND(shpoordeel);
 
+    // The order of work: start, the answer from the units leftwards, the carry notes,
+    // the check, the series buttons, back to the menu.
+    const keypad::Keypad& k = *keypad_;
+    setTabChain({cmdstart, txteenheid, txttiental, txthonderdtal, txtduizendtal, k.cmdCreate, k.cmdhelp[0],
+                 k.cmdhelp[1], k.cmdhelp[2], k.cmdhelp[3], k.cmdhelp[4], k.cmdhelp[5], k.cmdhelp[6], k.cmdhelp[7],
+                 k.cmdhelp[8], k.cmdhelpstip, cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
+
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
     connect(cmdnieuw, &QPushButton::clicked, this, [this] { cmdnieuw_Click(); });

@@ -40,6 +40,8 @@ const ControlSpec Controls[] = {
 
 frmmecenaat1::frmmecenaat1(Program& program)
     : Screen(program, "frmmecenaat1", QString(), 11160, 6720, 0x70656D) {
+    // The screen has no caption; a screen reader still names its window.
+    setAccessibleName(QStringLiteral("Welkom bij ZEFRANOL"));
     build(Controls);
     BIND(Frame1_1);
     BIND(cmdkombinnen);
