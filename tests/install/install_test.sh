@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Installs the build into a staging folder and packs it as a .deb; checks that both hold
+# exactly the program's files, that the desktop entry and the AppStream metadata pass their
+# validators, and that the package names its run-time dependencies.
+# Arguments: source folder, build folder, scratch folder, application id, version.
+set -euo pipefail
+src=$1 build=$2 work=$3 id=$4 version=$5
+cmake=${CMAKE:-cmake}
+cpack=${CPACK:-cpack}
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$work"
+mkdir -p "$work"
+
+expected() {
+    echo bin/zefranol
+    echo "share/applications/$id.desktop"
+    echo share/doc/zefranol/copyright
+    for s in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$id.png"; done
+    echo "share/icons/hicolor/scalable/apps/$id.svg"
+    echo "share/metainfo/$id.metainfo.xml"
+}
+expected | sort >"$work/expected.txt"
+
+# The staged install.
+DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /usr >"$work/install.log"
+stage=$work/stage/usr
+(cd "$stage" && find . ! -type d -printf '%P\n' | sort) >"$work/staged.txt"
+diff -u "$work/expected.txt" "$work/staged.txt" || fail "the staged install holds other files"
+
+[ -x "$stage/bin/zefranol" ] || fail "the program is not executable"
+cmp -s "$src/assets/icoon.svg" "$stage/share/icons/hicolor/scalable/apps/$id.svg" ||
+    fail "the scalable icon is not the program's own"
+for s in 16 24 32 48 64 128 256; do
+    file -b "$stage/share/icons/hicolor/${s}x$s/apps/$id.png" | grep -q "^PNG image data, $s x $s," ||
+        fail "the ${s}x$s icon is not a PNG of that size"
+done
+
+desktop=$stage/share/applications/$id.desktop
+out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+[ -z "$out" ] || fail "desktop-file-validate: $out"
+exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$stage/bin/$exec_cmd" ] || fail "the desktop entry starts '$exec_cmd', which is not installed"
+grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
+
+metainfo=$stage/share/metainfo/$id.metainfo.xml
+grep -q "<id>$id</id>" "$metainfo" || fail "the metadata has another id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metadata launches another desktop entry"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata has no release entry for $version"
+# validate-tree also checks the metadata against the desktop entry it names.
+out=$(appstreamcli validate-tree --no-net "$work/stage" 2>&1) || fail "appstreamcli: $out"
+! grep -qE '^ *[EW]: ' <<<"$out" || fail "appstreamcli: $out"
+
+# The Debian package.
+"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log" >&2; fail "cpack could not build the package"; }
+debs=("$work"/pkg/zefranol_"$version"-*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single zefranol_$version .deb"
+deb=${debs[0]}
+dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort >"$work/packed.txt"
+diff -u "$work/expected.txt" "$work/packed.txt" || fail "the package holds other files"
+
+[ "$(dpkg-deb -f "$deb" Package)" = zefranol ] || fail "wrong package name"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "wrong package version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libc6; do
+    grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
+done
+echo "install and package hold the $(wc -l <"$work/expected.txt") files; depends: $depends"
