@@ -15,8 +15,7 @@ using namespace ui;
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000, LightRed = 0xFFC0C0;
-constexpr FontSpec DigitFont{"Arial", 36, Bold};
+constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, LightRed = 0xFFC0C0;
 
 // Two buttons share each place on the left; the one that the pupil must be able to
 // reach when both are shown lies on top.
@@ -36,28 +35,16 @@ const ControlSpec BeforeKeypad[] = {
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
 
-// Design order, after the keypad.
+// Design order, from the keypad to the answer boxes.
 const ControlSpec AfterKeypad[] = {
     {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2520, 855, 735},
      .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
     {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
      .picture = "vliegtuig.svg"},
-    {.name = "txtduizendtal", .kind = Kind::TextBox, .at = {2400, 3360, 1095, 975}, .font = DigitFont,
-     .flags = Hidden | Centred, .describe = "duizendtallen"},
-    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = {3600, 3360, 1095, 975}, .font = DigitFont,
-     .flags = Centred, .describe = "honderdtallen"},
-    {.name = "txttiental", .kind = Kind::TextBox, .at = {4800, 3360, 1095, 975}, .font = DigitFont,
-     .flags = Centred, .describe = "tientallen"},
-    {.name = "txteenheid", .kind = Kind::TextBox, .at = {6000, 3360, 1095, 975}, .font = DigitFont,
-     .flags = Centred, .describe = "eenheden"},
-    {.name = "txtmaler", .kind = Kind::TextBox, .at = {6000, 1800, 1095, 975}, .font = DigitFont,
-     .flags = Disabled | Centred, .describe = "vermenigvuldiger"},
-    {.name = "txt1", .kind = Kind::TextBox, .at = {6000, 360, 1095, 975}, .font = DigitFont,
-     .flags = Disabled | Centred, .describe = "eenheden van het getal"},
-    {.name = "txt10", .kind = Kind::TextBox, .at = {4800, 360, 1095, 975}, .font = DigitFont,
-     .flags = Disabled | Centred, .describe = "tientallen van het getal"},
-    {.name = "txt100", .kind = Kind::TextBox, .at = {3600, 360, 1095, 975}, .font = DigitFont,
-     .flags = Disabled | Centred, .describe = "honderdtallen van het getal"},
+};
+
+// Design order, after the answer and problem boxes.
+const ControlSpec AfterBoard[] = {
     {.name = "lblmemo5", .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
      .font = {"Arial", 20.25, Bold}, .describe = "geheugensteun"},
     {.name = "Image2", .kind = Kind::Picture, .at = {11280, 5640, 480, 420}, .picture = "logo.svg"},
@@ -65,22 +52,6 @@ const ControlSpec AfterKeypad[] = {
      .fore = White, .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
     {.name = "Shape3", .kind = Kind::RoundShape, .at = {120, 2280, 1335, 2175}, .border = 0x800080},
     {.name = "Shape2", .kind = Kind::Shape, .at = {0, 4560, 8535, 1095}, .back = 0xE0E0E0, .border = 0xE0E0E0},
-    {.name = "lbloordeel", .kind = Kind::Label, .at = {240, 1680, 1575, 375}, .back = White, .fore = White,
-     .font = {"Arial", 14.25, Bold}, .flags = Centred, .describe = "oordeel"},
-};
-
-// Working fields, in the order ClearExercise empties them; never shown.
-const char* const WorkingLabels[] = {
-    "lbleen", "lbltien", "lblhonderd", "lblduizend", "lblrestE", "lblrestT", "lblrestH", "lblrestD",
-    "lblplusT", "lblplusH", "lblplusD", "lblplusTD", "lblE", "lblT", "lblH", "lblD",
-    "lblcontrolegetal", "lblresultaat", "lbluitkomst",
-};
-
-const ControlSpec AfterWorkingLabels[] = {
-    {.name = "Label1", .kind = Kind::Label, .caption = "X", .at = {1560, 2880, 480, 555}, .font = {"Arial", 24, Bold}},
-    {.name = "Line1", .kind = Kind::Line, .at = {2400, 3120, 7200, 3120}, .borderWidth = 5},
-    {.name = "shpoordeel", .kind = Kind::RoundShape, .at = {120, 120, 1815, 2055}, .border = 0x800080,
-     .borderWidth = 4},
     {.name = "Image1", .kind = Kind::Picture, .at = {8640, 3360, 3000, 2100}, .picture = "bord.svg"},
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
 };
@@ -95,7 +66,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
 frmmaal2::frmmaal2(Program& program)
-    : Screen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135, 0xFFC080) {
+    : OneDigitScreen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135,
+                     column1::ColumnBoard) {
     for (int i = 0; i < SeriesSlots; ++i) {
         const QByteArray name = arrayName("Txtoef1", i).toLatin1();
         const int left = 120 + 1680 * (i % ShownSlots);
@@ -105,18 +77,10 @@ frmmaal2::frmmaal2(Program& program)
                    .describe = SlotNames[i]}));
     }
     build(BeforeKeypad);
-    keypad_ = std::make_unique<keypad::Keypad>(*this, keypad::ColumnLayout, [this] { FocusNextBox(); });
+    buildKeypad();
     build(AfterKeypad);
-    for (int i = 0; i < RewardPictures; ++i) {
-        const QByteArray name = arrayName("imgpop1", i).toLatin1();
-        const QByteArray picture = "beloning" + QByteArray::number(i + 1) + ".svg";
-        imgpop1[i] = static_cast<Picture*>(buildControl(
-            this, {.name = name.constData(), .kind = Kind::Picture, .at = {360, 480 + 40 * i, 1200, 1200},
-                   .flags = Hidden, .picture = picture.constData(), .describe = "beloning"}));
-    }
-    for (const char* name : WorkingLabels)
-        buildControl(this, {.name = name, .kind = Kind::Label, .flags = Hidden});
-    build(AfterWorkingLabels);
+    buildBoard();
+    build(AfterBoard);
 
     BIND(cmdaklas);
     BIND(cmdstop2);
@@ -125,18 +89,8 @@ frmmaal2::frmmaal2(Program& program)
     BIND(txtresultaat);
     BIND(cmdcontrole);
     BIND(cmdstart);
-    BIND(txtduizendtal);
-    BIND(txthonderdtal);
-    BIND(txttiental);
-    BIND(txteenheid);
-    BIND(txtmaler);
-    BIND(txt1);
-    BIND(txt10);
-    BIND(txt100);
     BIND(lblmemo5);
     BIND(lblmededeling);
-    BIND(lbloordeel);
-    BIND(shpoordeel);
 
     // The order of work: start, the answer from the units leftwards, the carry notes,
     // the check, the series buttons, back to the menu.
@@ -151,7 +105,7 @@ frmmaal2::frmmaal2(Program& program)
     connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
     connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
     connect(cmdaklas, &QPushButton::clicked, this, [this] { cmdaklas_Click(); });
-    connect(keypad_->cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+    connect(keypad().cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
     connect(txteenheid, &TextBox::changed, this, [this] { txteenheid_Change(); });
     connect(txttiental, &TextBox::changed, this, [this] { txttiental_Change(); });
     connect(txthonderdtal, &TextBox::changed, this, [this] { txthonderdtal_Change(); });
@@ -163,12 +117,6 @@ frmmaal2::frmmaal2(Program& program)
 
 frmmaal2::~frmmaal2() = default;
 
-// ---------------------------------------------------------------- working fields
-
-void frmmaal2::setCaption(const char* label, const QString& caption) { control<QLabel>(label)->setText(caption); }
-
-QString frmmaal2::caption(const char* label) const { return control<QLabel>(label)->text(); }
-
 int frmmaal2::menuTotal() const {
     bool ok = false;
     const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
@@ -178,20 +126,8 @@ int frmmaal2::menuTotal() const {
 // ---------------------------------------------------------------- procedures
 
 void frmmaal2::ClearExercise() {
-    for (const char* name : WorkingLabels)
-        setCaption(name, QString());
-    txtduizendtal->setVisible(false);
-    // Emptying the answer boxes runs their change reactions, which move the focus and
-    // can show cmdcontrole again.
-    for (TextBox* box : {txt1, txt10, txt100, txtmaler, txteenheid, txttiental, txthonderdtal, txtduizendtal})
-        box->setText(QString());
-    for (Picture* picture : imgpop1)
-        picture->setVisible(false);
-    lbloordeel->setBackColour(rgb(White));
-    lbloordeel->setForeColour(rgb(Black));
-    lbloordeel->setText(QString());
-    shpoordeel->setFill(rgb(White));
-    keypad_->HideKeypad();
+    // Emptying the answer boxes on the way can show cmdcontrole again.
+    ClearBoard();
     txtresultaat->setText(QString());
     lblmededeling->setText(QString());
     cmdaklas->setVisible(false);
@@ -222,8 +158,6 @@ void frmmaal2::Record(const std::string& line, int back) {
     ++seriesCount;
 }
 
-void frmmaal2::FocusNextBox() { keypad::FocusNextBox({txteenheid, txttiental, txthonderdtal, txtduizendtal}); }
-
 // ---------------------------------------------------------------- load and activation
 
 void frmmaal2::Form_Load() {
@@ -246,31 +180,10 @@ void frmmaal2::cmdstart_Click() {
     cmdstop2->setVisible(false);
     exercise = zef::MakeExercise(program.random());
     maler = exercise.maler;
-    keypad_->cmdCreate->setVisible(true);
-    txt1->setText(QString::number(exercise.digitE));
-    txt10->setText(QString::number(exercise.digitT));
-    txt100->setText(QString::number(exercise.digitH));
-    txtmaler->setText(QString::number(maler));
-    setCaption("lblresultaat", QString::number(exercise.product));
+    keypad().cmdCreate->setVisible(true);
     lblmededeling->setText(QStringLiteral("je kunt zelfs naar de A-klas om de tafel van ") + QString::number(maler) +
                            QStringLiteral(" te oefenen"));
-    setCaption("lbleen", text(exercise.rawE));
-    setCaption("lbltien", text(exercise.rawT));
-    setCaption("lblhonderd", text(exercise.rawH));
-    setCaption("lblrestE", text(exercise.restE));
-    setCaption("lblplusT", text(exercise.plusT));
-    setCaption("lblrestT", text(exercise.restT));
-    setCaption("lblplusH", text(exercise.plusH));
-    setCaption("lblrestH", text(exercise.restH));
-    setCaption("lblplusD", text(exercise.plusD));
-    setCaption("lblrestD", text(exercise.restD));
-    if (exercise.hasThousands)
-        txtduizendtal->setVisible(true);
-    setCaption("lblE", text(exercise.restE));
-    setCaption("lblT", text(exercise.restT));
-    setCaption("lblH", text(exercise.restH));
-    setCaption("lblD", text(exercise.restD));
-    setCaption("lblcontrolegetal", QString::number(exercise.expectedNumber));
+    ShowProblem();
     requestFocus(txteenheid);
     cmdstart->setVisible(false);
     cmdcontrole->setVisible(true);
@@ -278,29 +191,9 @@ void frmmaal2::cmdstart_Click() {
 }
 
 void frmmaal2::cmdcontrole_Click() {
-    // Each repair runs that box's change reaction, the hidden thousands box included.
-    for (TextBox* box : {txteenheid, txttiental, txthonderdtal, txtduizendtal})
-        if (!zef::IsNumber(box->text().toStdString()))
-            box->setText(QStringLiteral("0"));
-    answer = zef::ReadAnswer(txteenheid->text().toStdString(), txttiental->text().toStdString(),
-                             txthonderdtal->text().toStdString(), txtduizendtal->text().toStdString());
-    setCaption("lbluitkomst", text(answer.answerText));
-
-    if (caption("lbluitkomst") == caption("lblcontrolegetal")) {
-        lbloordeel->setBackColour(rgb(Green));
-        lbloordeel->setText(QStringLiteral(" P R I M A "));
-        lbloordeel->setForeColour(rgb(Black));
+    answer = ReadBoxes();
+    if (ShowVerdict())
         correctTotal = std::min(correctTotal + 1, MostCorrect);
-        zef::RandomSource& rng = program.random();
-        rng.reseed();
-        const int k = zef::DrawInt(rng, 6, 1);
-        imgpop1[std::clamp(k, 1, 6) - 1]->setVisible(true);
-    } else {
-        lbloordeel->setBackColour(rgb(Red));
-        lbloordeel->setText(QStringLiteral(" F O U T "));
-        lbloordeel->setForeColour(rgb(White));
-        shpoordeel->setFill(rgb(Red));
-    }
 
     // The answer is compared by its true value, however many digits were pasted in.
     const zef::Verdict verdict = zef::Judge(exercise, answer);
@@ -401,7 +294,7 @@ void frmmaal2::cmdaklas_Click() {
 }
 
 void frmmaal2::cmdCreate_Click() {
-    keypad_->ShowKeypad();
+    keypad().ShowKeypad();
     lblmededeling->setText(QStringLiteral("je kunt alleen een stip zetten of een cijfer indrukken. "));
 }
 
@@ -409,7 +302,7 @@ void frmmaal2::cmdCreate_Click() {
 
 void frmmaal2::txteenheid_Change() {
     requestFocus(txttiental);
-    keypad_->txthulp->setText(QString());
+    keypad().txthulp->setText(QString());
     lblmemo5->setText(text(zef::MemoText(exercise.digitT, exercise.maler)));
     lblmededeling->setText(
         QStringLiteral("je krijgt hulp bij het onthouden van nieuwe T, H en D. Klik op de knop 'onthouden'"));
@@ -418,7 +311,7 @@ void frmmaal2::txteenheid_Change() {
 void frmmaal2::txttiental_Change() {
     lblmemo5->setText(text(zef::MemoText(exercise.digitH, exercise.maler)));
     requestFocus(txthonderdtal);
-    keypad_->txthulp->setText(QString());
+    keypad().txthulp->setText(QString());
 }
 
 void frmmaal2::txthonderdtal_Change() {
@@ -428,17 +321,17 @@ void frmmaal2::txthonderdtal_Change() {
         cmdcontrole->setVisible(true);
         requestFocus(cmdcontrole);
     }
-    keypad_->txthulp->setText(QString());
+    keypad().txthulp->setText(QString());
     lblmededeling->setText(
         QStringLiteral("Als je getal volledig is, klik je voor controle op het groene verkeerslicht  "));
     lblmemo5->setText(QString());
 }
 
 void frmmaal2::txtduizendtal_Change() {
-    keypad_->txthulp->setText(QString());
+    keypad().txthulp->setText(QString());
     cmdcontrole->setVisible(true);
-    keypad_->HideKeypad();
-    keypad_->cmdCreate->setVisible(false);
+    keypad().HideKeypad();
+    keypad().cmdCreate->setVisible(false);
     requestFocus(cmdcontrole);
 }
 

@@ -1,25 +1,19 @@
 #pragma once
 // Column multiplication of a three-digit number by a one-digit multiplier, in series
 // of five, with the carry-note keypad and a way into the times-table room.
-#include "app/Screen.h"
-#include "exercise/ColumnExercise.h"
+#include "screens/column1/OneDigitScreen.h"
 
 #include <array>
-#include <memory>
 
 class QLabel;
-class QPushButton;
 
-namespace keypad { class Keypad; }
 namespace ui {
 class Label;
-class Picture;
 class PictureButton;
-class Shape;
 class TextBox;
 } // namespace ui
 
-class frmmaal2 : public Screen {
+class frmmaal2 : public column1::OneDigitScreen {
     Q_OBJECT
 public:
     explicit frmmaal2(Program& program);
@@ -49,12 +43,10 @@ public:
     // The series has eleven slots; five are shown.
     static constexpr int SeriesSlots = 11;
     static constexpr int ShownSlots = 5;
-    static constexpr int RewardPictures = 7;
     // The running total is a signed 16-bit count.
     static constexpr int MostCorrect = 32767;
 
     std::array<ui::TextBox*, SeriesSlots> Txtoef1{};
-    std::array<ui::Picture*, RewardPictures> imgpop1{};
     ui::PictureButton* cmdaklas = nullptr;
     ui::PictureButton* cmdstop2 = nullptr;
     ui::PictureButton* cmdstop = nullptr;
@@ -62,36 +54,20 @@ public:
     ui::PictureButton* cmdcontrole = nullptr;
     ui::PictureButton* cmdstart = nullptr;
     ui::TextBox* txtresultaat = nullptr;
-    ui::TextBox* txtduizendtal = nullptr;
-    ui::TextBox* txthonderdtal = nullptr;
-    ui::TextBox* txttiental = nullptr;
-    ui::TextBox* txteenheid = nullptr;
-    ui::TextBox* txtmaler = nullptr;
-    ui::TextBox* txt1 = nullptr;
-    ui::TextBox* txt10 = nullptr;
-    ui::TextBox* txt100 = nullptr;
     ui::Label* lblmededeling = nullptr;
-    ui::Label* lbloordeel = nullptr;
-    ui::Shape* shpoordeel = nullptr;
 
-    keypad::Keypad& keypad() { return *keypad_; }
     int total() const { return correctTotal; }
     int records() const { return seriesCount; }
 
 private:
     void ClearExercise();
     void ResetSeries();
-    void FocusNextBox();
     // Writes one record line into the next slot of the series.
     void Record(const std::string& line, int back);
     void EmptySlots();
-    void setCaption(const char* label, const QString& text);
-    QString caption(const char* label) const;
     int menuTotal() const;
 
-    zef::ColumnExercise exercise;
     int correctTotal = 0;
     int seriesCount = 0;
     zef::AnswerReading answer;
-    std::unique_ptr<keypad::Keypad> keypad_;
 };

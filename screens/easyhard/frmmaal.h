@@ -1,9 +1,46 @@
 #pragma once
-// Shows whether a multiplication is easy or hard: which columns carry.
-#include "app/Screen.h"
+// Shows whether a multiplication is easy or hard: the screen writes each column product
+// into the answer row, turns the columns that carry red, and the pupil clicks each one
+// to see the digit that stays and the carry to remember. No series, no running total.
+#include "screens/column1/OneDigitScreen.h"
 
-class frmmaal : public Screen {
+namespace ui {
+class Label;
+class PictureButton;
+class TextBox;
+} // namespace ui
+
+class frmmaal : public column1::OneDigitScreen {
     Q_OBJECT
 public:
     explicit frmmaal(Program& program);
+    ~frmmaal() override;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    void cmdstart_Click();
+    void cmdcontrole_Click();
+    void cmdstop2_Click();
+    void cmdCreate_Click();
+    void txteenheid_Click();
+    void txttiental_Click();
+    void txthonderdtal_Click();
+    void txteenheid_Change();
+    void txttiental_Change();
+    void txthonderdtal_Change();
+    void txtduizendtal_Change();
+
+    ui::PictureButton* cmdstop2 = nullptr;
+    ui::PictureButton* cmdstop = nullptr;
+    ui::PictureButton* cmdnieuw = nullptr;
+    ui::PictureButton* cmdcontrole = nullptr;
+    ui::PictureButton* cmdstart = nullptr;
+    ui::TextBox* txtresultaat = nullptr;
+    ui::Label* lblmededeling = nullptr;
+
+private:
+    void ClearExercise();
+    // A column box clicked: the digit that stays replaces the product, the carry goes
+    // into the note and the box turns green.
+    void ShowRest(ui::TextBox* box, const char* rest, const char* carry);
 };

@@ -1,0 +1,104 @@
+#pragma once
+// What the two screens with a one-digit multiplier share: frmmaal2, where the pupil
+// types the product, and frmmaal, where the screen writes the column products and the
+// pupil clicks them to see what carries.
+//
+// Shared here: the problem boxes (txt100, txt10, txt1, txtmaler), the answer row
+// (txtduizendtal, txthonderdtal, txttiental, txteenheid), the "X" and the rule, the
+// hidden working fields, the verdict panel, the carry-note keypad, the clearing of all
+// of these, filling them for a new exercise, and reading and judging the answer row.
+// Where those controls stand differs (BoardLayout); the rest differs in behaviour:
+//
+//                        frmmaal2                          frmmaal
+//   answer boxes         typed by the pupil                written by cmdstart, then clicked
+//   series, total        five records, raises the total    none, leaves the total alone
+//   keypad also opens    -                                 on every answer-box change
+//   note emptied by      every answer-box change           a change of txteenheid, a click on H
+//   cmdCreate            shown by cmdstart, hidden by D    always shown
+//   status on cmdCreate  a hint about the keys             unchanged
+#include "app/Screen.h"
+#include "exercise/ColumnExercise.h"
+#include "screens/column1/VerdictPanel.h"
+#include "screens/keypad/Keypad.h"
+
+#include <QPoint>
+#include <QString>
+#include <array>
+#include <memory>
+
+namespace ui {
+class Label;
+class Picture;
+class Shape;
+class TextBox;
+} // namespace ui
+
+namespace column1 {
+
+struct BoardLayout {
+    int thousandsLeft;    // the D column; H, T and E follow 1200 twips apart, the rule spans all four
+    QPoint times;         // Label1, the "X"
+    keypad::Layout keys;  // the carry-note panel
+};
+
+// frmmaal2
+inline constexpr BoardLayout ColumnBoard{
+    .thousandsLeft = 2400, .times = {1560, 2880}, .keys = keypad::ColumnLayout};
+// frmmaal
+inline constexpr BoardLayout EasyHardBoard{
+    .thousandsLeft = 2160, .times = {4680, 2040}, .keys = keypad::EasyHardLayout};
+
+class OneDigitScreen : public Screen {
+public:
+    ~OneDigitScreen() override;
+
+    static constexpr int RewardPictures = VerdictPanel::Pictures;
+
+    ui::TextBox* txtduizendtal = nullptr;
+    ui::TextBox* txthonderdtal = nullptr;
+    ui::TextBox* txttiental = nullptr;
+    ui::TextBox* txteenheid = nullptr;
+    ui::TextBox* txtmaler = nullptr;
+    ui::TextBox* txt1 = nullptr;
+    ui::TextBox* txt10 = nullptr;
+    ui::TextBox* txt100 = nullptr;
+    ui::Label* lbloordeel = nullptr;
+    ui::Shape* shpoordeel = nullptr;
+    std::array<ui::Picture*, RewardPictures> imgpop1{};
+
+    keypad::Keypad& keypad() { return *keypad_; }
+
+protected:
+    OneDigitScreen(Program& program, const char* name, const QString& caption, int clientWidthTwips,
+                   int clientHeightTwips, const BoardLayout& layout);
+
+    // Build steps, each called where the screen's design order puts it.
+    void buildKeypad();
+    // The answer row, the problem boxes, the verdict panel, the working fields, "X" and rule.
+    void buildBoard();
+
+    // Working fields emptied, thousands box hidden, every box emptied (change reactions
+    // run), verdict panel cleared, keypad closed.
+    void ClearBoard();
+    // The problem boxes and the working fields of exercise; the thousands box is shown
+    // when the product has four digits.
+    void ShowProblem();
+    // Repairs the answer row (a box that does not hold a number becomes "0", its change
+    // reaction running) and reads it by the true value of every box.
+    zef::AnswerReading ReadBoxes();
+    // The verdict on the answer read last; true when it is right.
+    bool ShowVerdict();
+    void FocusNextBox();
+
+    void setCaption(const char* label, const QString& text);
+    QString caption(const char* label) const;
+
+    zef::ColumnExercise exercise;
+
+private:
+    BoardLayout layout_;
+    std::unique_ptr<keypad::Keypad> keypad_;
+    std::unique_ptr<VerdictPanel> verdict_;
+};
+
+} // namespace column1
