@@ -78,9 +78,8 @@ private slots:
                       {"cmdcontrole", "cmdnieuw", "cmdstop", "cmdstop2", "cmdCreate", "cmdaklas1", "cmdaklas2",
                        "txtduizendtal", "txthulp", "cmdhelp1", "cmdhelpstip", "Lbltrainer"});
         QCOMPARE(c.s().lblmededeling->text(), "Start een oefening met een klik op het vliegtuig.");
-        QVERIFY(c.s().trmaklas2->isActive() && !c.s().tmraklas->isActive());
-        QCOMPARE(c.s().trmaklas2->interval(), 6000);
-        QCOMPARE(c.s().tmraklas->interval(), 4000);
+        QVERIFY(c.s().trmaklas2->isActive() && c.s().trmaklas2->interval() == 6000);
+        QVERIFY(!c.s().tmraklas->isActive() && c.s().tmraklas->interval() == 4000);
         c.start(507, 16);
         frmmaal3& s = c.s();
         QCOMPARE(s.txt100->text() + s.txt10->text() + s.txt1->text() + s.txtmalerT->text() + s.txtmalerE->text(),
@@ -191,10 +190,7 @@ private slots:
         frmmaal3& s = c.s();
         keypad::Keypad& k = s.keypad();
         using ui::rectFromTwips;
-        QCOMPARE(k.cmdhelp[0]->geometry(), rectFromTwips(7200, 2040, 495, 495));
         QCOMPARE(k.cmdhelp[8]->geometry(), rectFromTwips(10920, 2040, 495, 495));
-        QCOMPARE(k.cmdhelpstip->geometry(), rectFromTwips(9120, 1080, 615, 615));
-        QCOMPARE(k.cmdCreate->geometry(), rectFromTwips(10320, 720, 975, 975));
         QCOMPARE(k.txthulp->geometry(), rectFromTwips(7800, 720, 1095, 975));
         QCOMPARE(k.LBLONTHOUD->geometry(), rectFromTwips(7800, 240, 3495, 375));
         QCOMPARE(k.Shape1->geometry(), rectFromTwips(7080, 120, 4455, 2655));
@@ -293,7 +289,6 @@ private slots:
         QCOMPARE(s.total(), right ? 1 : 0);
         QCOMPARE(s.lblmededeling->text(), " Start een nieuwe oefening of stop na 5 oefeningen.");
         QCOMPARE(c.focus(), "cmdstart");
-        c.verifyShown({"cmdstart"}, {"cmdcontrole"});
         if (emptySum)  // the hidden ten-thousands box is repaired as well
             QCOMPARE(s.txtuitkomstTD->text(), "0");
     }
