@@ -1,4 +1,632 @@
 #include "screens/column2/frmmaal3.h"
 
+#include "app/Program.h"
+#include "exercise/TimesTable.h"
+#include "screens/keypad/Keypad.h"
+#include "screens/menu/frmkiesbasis.h"
+#include "ui/Controls.h"
+
+#include <QByteArray>
+#include <QPushButton>
+#include <algorithm>
+
+using namespace ui;
+
+namespace {
+
+constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000, LightRed = 0xFFC0C0;
+constexpr int Back = 0xFFC080;
+constexpr FontSpec DigitFont{"Arial", 24, Bold};
+
+// Five columns of place-value boxes and the tops of the five rows.
+constexpr int ColTD = 2280, ColD = 3240, ColH = 4200, ColT = 5160, ColE = 6120;
+constexpr int RowNumber = 360, RowMultiplier = 1320, RowFirst = 2640, RowSecond = 3480, RowSum = 4560;
+constexpr int BoxW = 735, BoxH = 675;
+
+constexpr Twips box(int left, int top) { return {left, top, BoxW, BoxH}; }
+
+// Three buttons share the upper place on the left and two the lower one; the one the
+// pupil must be able to reach when two are shown lies on top.
+constexpr int AboveStart = 5, AboveCheck = 5, AboveStop = 6;
+// The reminder panel stands in front of the verdict panel it covers.
+constexpr int InFront = 7;
+
+constexpr unsigned Entry = Centred;
+constexpr unsigned Given = Disabled | Centred;
+
+// Design order, up to the keypad.
+const ControlSpec BeforeKeypad[] = {
+    {.name = "cmdaklas2", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
+     .at = {9240, 5400, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
+    {.name = "cmdaklas1", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
+     .at = {9240, 5400, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
+    {.name = "txtleeg2", .kind = Kind::TextBox, .at = box(ColE, RowSecond), .font = DigitFont, .flags = Entry,
+     .describe = "eenheden van de tweede rij, blijft leeg"},
+    {.name = "txtuitkomstE", .kind = Kind::TextBox, .at = box(ColE, RowSum), .font = DigitFont, .flags = Entry,
+     .describe = "eenheden van de som"},
+    {.name = "txtuitkomstT", .kind = Kind::TextBox, .at = box(ColT, RowSum), .font = DigitFont, .flags = Entry,
+     .describe = "tientallen van de som"},
+    {.name = "txtuitkomstH", .kind = Kind::TextBox, .at = box(ColH, RowSum), .font = DigitFont, .flags = Entry,
+     .describe = "honderdtallen van de som"},
+    {.name = "txtuitkomstD", .kind = Kind::TextBox, .at = box(ColD, RowSum), .font = DigitFont, .flags = Entry,
+     .describe = "duizendtallen van de som"},
+    {.name = "txtuitkomstTD", .kind = Kind::TextBox, .at = box(ColTD, RowSum), .font = DigitFont, .flags = Entry,
+     .describe = "tienduizendtallen van de som"},
+    {.name = "txteenheid", .kind = Kind::TextBox, .at = box(ColE, RowFirst), .font = DigitFont, .flags = Entry,
+     .describe = "eenheden van de eerste rij"},
+    {.name = "txttiental", .kind = Kind::TextBox, .at = box(ColT, RowFirst), .font = DigitFont, .flags = Entry,
+     .describe = "tientallen van de eerste rij"},
+    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = box(ColH, RowFirst), .font = DigitFont, .flags = Entry,
+     .describe = "honderdtallen van de eerste rij"},
+    {.name = "txtduizendtal", .kind = Kind::TextBox, .at = box(ColD, RowFirst), .font = DigitFont,
+     .flags = Entry | Hidden, .describe = "duizendtallen van de eerste rij"},
+    {.name = "txttiental2", .kind = Kind::TextBox, .at = box(ColT, RowSecond), .font = DigitFont, .flags = Entry,
+     .describe = "tientallen van de tweede rij"},
+    {.name = "txthonderdtal2", .kind = Kind::TextBox, .at = box(ColH, RowSecond), .font = DigitFont,
+     .flags = Entry, .describe = "honderdtallen van de tweede rij"},
+    {.name = "txtduizendtal2", .kind = Kind::TextBox, .at = box(ColD, RowSecond), .font = DigitFont,
+     .flags = Entry, .describe = "duizendtallen van de tweede rij"},
+    {.name = "txttienduizendtal2", .kind = Kind::TextBox, .at = box(ColTD, RowSecond), .font = DigitFont,
+     .flags = Entry, .describe = "tienduizendtallen van de tweede rij"},
+    {.name = "txtmalerT", .kind = Kind::TextBox, .at = box(ColT, RowMultiplier), .font = DigitFont, .flags = Given,
+     .describe = "tiental van de vermenigvuldiger"},
+    {.name = "txtmalerE", .kind = Kind::TextBox, .at = box(ColE, RowMultiplier), .font = DigitFont, .flags = Given,
+     .describe = "eenheid van de vermenigvuldiger"},
+    {.name = "txt100", .kind = Kind::TextBox, .at = box(ColH, RowNumber), .font = DigitFont, .flags = Given,
+     .describe = "honderdtallen van het getal"},
+    {.name = "txt10", .kind = Kind::TextBox, .at = box(ColT, RowNumber), .font = DigitFont, .flags = Given,
+     .describe = "tientallen van het getal"},
+    {.name = "txt1", .kind = Kind::TextBox, .at = box(ColE, RowNumber), .font = DigitFont, .flags = Given,
+     .describe = "eenheden van het getal"},
+    {.name = "Label1", .kind = Kind::Label, .caption = "X", .at = {4320, 1320, 735, 735}, .back = Back,
+     .font = {"Arial", 24, Bold}, .flags = Centred},
+    {.name = "lblplusteken", .kind = Kind::Label, .caption = "+", .at = {1560, 3480, 615, 615}, .back = Back,
+     .font = {"Arial", 26.25, Bold}, .flags = Centred},
+    {.name = "Line1", .kind = Kind::Line, .at = {2880, 2400, 6960, 2400}, .borderWidth = 5},
+    {.name = "Line2", .kind = Kind::Line, .at = {2160, 4320, 6960, 4320}, .borderWidth = 5},
+    {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 3240, 855, 735}, .back = 0x800000,
+     .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu", .layer = AboveStop},
+    {.name = "cmdstop", .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 3240, 855, 735}, .back = 0x00FF00,
+     .flags = Hidden, .picture = "stopknop.svg", .layer = AboveCheck},
+    {.name = "cmdnieuw", .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 4200, 855, 735}, .back = 0xFFFF00,
+     .flags = Hidden, .picture = "nieuw.svg", .layer = AboveStart},
+    {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 3240, 855, 735},
+     .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
+    {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 4200, 855, 735}, .back = 0x8080FF,
+     .picture = "vliegtuig.svg"},
+    {.name = "txtresultaat", .kind = Kind::TextBox, .at = {9240, 5640, 2295, 495}, .back = White,
+     .flags = Hidden | Disabled, .describe = "resultaat"},
+};
+
+// Design order, after the keypad and before the reward pictures.
+const ControlSpec AfterKeypad[] = {
+    {.name = "Lbltrainer", .kind = Kind::Label, .at = {240, 240, 1815, 2535}, .back = Black, .fore = White,
+     .font = {"MS Sans Serif", 8.25, Bold}, .flags = Hidden | Centred, .describe = "tafel", .layer = InFront},
+    {.name = "lblmededeling", .kind = Kind::Label, .at = {8280, 3240, 2535, 1695}, .back = 0x008000, .fore = White,
+     .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
+    {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3000, 3000, 2100}, .picture = "bord.svg"},
+    {.name = "Image2", .kind = Kind::Picture, .at = {10920, 6000, 480, 420}, .picture = "logo.svg"},
+    {.name = "lbloordeel", .kind = Kind::Label, .at = {360, 1920, 1575, 375}, .back = 0xFF8080, .fore = White,
+     .font = {"Arial", 14.25, Bold}, .flags = Centred, .describe = "oordeel"},
+    {.name = "shpoordeel", .kind = Kind::RoundShape, .at = {120, 120, 2055, 2775}, .border = 0x800080,
+     .borderWidth = 4},
+};
+
+// Decoration, after the reward pictures.
+const ControlSpec Decoration[] = {
+    {.name = "Shape2", .kind = Kind::Shape, .at = {240, 5640, 8535, 600}, .back = 0xE0E0E0, .border = 0xE0E0E0},
+    {.name = "Shape3", .kind = Kind::RoundShape, .at = {240, 3120, 1095, 1935}, .border = 0x800080},
+    {.name = "Shape4", .kind = Kind::RoundShape, .at = {7920, 2880, 3240, 2340}},
+    {.name = "Shape5", .kind = Kind::RoundShape, .at = {9120, 5280, 1335, 1215}, .border = 0x800080},
+};
+
+const char* const SlotNames[frmmaal3::SeriesSlots] = {
+    "oefening 1", "oefening 2", "oefening 3", "oefening 4",  "oefening 5",  "oefening 6",
+    "oefening 7", "oefening 8", "oefening 9", "oefening 10", "oefening 11",
+};
+
+const QString AklasHint = QStringLiteral(" Je kunt een geheugensteuntje uit de A-klas gebruiken.");
+const QString NoteHint =
+    QStringLiteral("Je krijgt hulp bij het onthouden van nieuwe T, H en D. Klik op de knop 'onthouden'.");
+const QString SumHint = QStringLiteral("Maak de som van beide getallen.");
+const QString StartHint = QStringLiteral("Start een oefening met een klik op het vliegtuig.");
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+std::string plain(const QString& s) { return s.toStdString(); }
+
+} // namespace
+
 frmmaal3::frmmaal3(Program& program)
-    : Screen(program, "frmmaal3", QStringLiteral("UITBREIDING CIJFEREND VERMENIGVULDIGEN"), 11640, 6705, 0xFFC080) {}
+    : Screen(program, "frmmaal3", QStringLiteral("UITBREIDING CIJFEREND VERMENIGVULDIGEN"), 11640, 6705, Back) {
+    // The reminder's clock runs from creation for the whole run, hidden or not.
+    trmaklas2 = new Timer(this, "trmaklas2", 6000, [this] { trmaklas2_Timer(); });
+    tmraklas = new Timer(this, "tmraklas", 4000, [this] { tmraklas_Timer(); });
+    trmaklas2->start();
+
+    build(BeforeKeypad);
+    for (int i = 0; i < SeriesSlots; ++i) {
+        const QByteArray name = arrayName("Txtoef1", i).toLatin1();
+        const int left = 360 + 1680 * (i % ShownSlots);
+        Txtoef1[i] = static_cast<TextBox*>(buildControl(
+            this, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, 5760, 1575, 360},
+                   .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < ShownSlots ? None : Hidden),
+                   .describe = SlotNames[i]}));
+    }
+    keypad_ = std::make_unique<keypad::Keypad>(*this, keypad::TwoDigitLayout, [this] { FocusNextBox(); });
+    build(AfterKeypad);
+    for (int i = 0; i < RewardPictures; ++i) {
+        const QByteArray name = arrayName("imgpop1", i).toLatin1();
+        const QByteArray picture = "beloning" + QByteArray::number(i + 1) + ".svg";
+        imgpop1[i] = static_cast<Picture*>(buildControl(
+            this, {.name = name.constData(), .kind = Kind::Picture, .at = {540, 480 + 40 * i, 1200, 1200},
+                   .flags = Hidden, .picture = picture.constData(), .describe = "beloning"}));
+    }
+    build(Decoration);
+
+    BIND(cmdaklas2);
+    BIND(cmdaklas1);
+    BIND(txtleeg2);
+    BIND(txtuitkomstE);
+    BIND(txtuitkomstT);
+    BIND(txtuitkomstH);
+    BIND(txtuitkomstD);
+    BIND(txtuitkomstTD);
+    BIND(txteenheid);
+    BIND(txttiental);
+    BIND(txthonderdtal);
+    BIND(txtduizendtal);
+    BIND(txttiental2);
+    BIND(txthonderdtal2);
+    BIND(txtduizendtal2);
+    BIND(txttienduizendtal2);
+    BIND(txtmalerT);
+    BIND(txtmalerE);
+    BIND(txt100);
+    BIND(txt10);
+    BIND(txt1);
+    BIND(cmdstop2);
+    BIND(cmdstop);
+    BIND(cmdnieuw);
+    BIND(cmdcontrole);
+    BIND(cmdstart);
+    BIND(txtresultaat);
+    BIND(Lbltrainer);
+    BIND(lblmededeling);
+    BIND(lbloordeel);
+    BIND(shpoordeel);
+    // Before the first exercise the aeroplane is the one thing to press.
+    cmdstart->setFocus();
+
+    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
+    connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
+    connect(cmdnieuw, &QPushButton::clicked, this, [this] { cmdnieuw_Click(); });
+    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
+    connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
+    connect(cmdaklas1, &QPushButton::clicked, this, [this] { cmdaklas1_Click(); });
+    connect(cmdaklas2, &QPushButton::clicked, this, [this] { cmdaklas2_Click(); });
+    connect(keypad_->cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+
+    using Handler = void (frmmaal3::*)();
+    struct Box {
+        TextBox* box;
+        Handler change, click;
+    };
+    const Box boxes[] = {
+        {txteenheid, &frmmaal3::txteenheid_Change, &frmmaal3::txteenheid_Click},
+        {txttiental, &frmmaal3::txttiental_Change, &frmmaal3::txttiental_Click},
+        {txthonderdtal, &frmmaal3::txthonderdtal_Change, &frmmaal3::txthonderdtal_Click},
+        {txtduizendtal, &frmmaal3::txtduizendtal_Change, &frmmaal3::txtduizendtal_Click},
+        {txtleeg2, &frmmaal3::txtleeg2_Change, &frmmaal3::txtleeg2_Click},
+        {txttiental2, &frmmaal3::txttiental2_Change, &frmmaal3::txttiental2_Click},
+        {txthonderdtal2, &frmmaal3::txthonderdtal2_Change, &frmmaal3::txthonderdtal2_Click},
+        {txtduizendtal2, &frmmaal3::txtduizendtal2_Change, &frmmaal3::txtduizendtal2_Click},
+        {txttienduizendtal2, &frmmaal3::txttienduizendtal2_Change, &frmmaal3::txttienduizendtal2_Click},
+        {txtuitkomstE, &frmmaal3::txtuitkomstE_Change, &frmmaal3::txtuitkomstE_Click},
+        {txtuitkomstT, &frmmaal3::txtuitkomstT_Change, &frmmaal3::txtuitkomstT_Click},
+        {txtuitkomstH, &frmmaal3::txtuitkomstH_Change, &frmmaal3::txtuitkomstH_Click},
+        {txtuitkomstD, &frmmaal3::txtuitkomstD_Change, &frmmaal3::txtuitkomstD_Click},
+        {txtuitkomstTD, &frmmaal3::txtuitkomstTD_Change, &frmmaal3::txtuitkomstTD_Click},
+    };
+    for (const Box& b : boxes) {
+        connect(b.box, &TextBox::changed, this, [this, h = b.change] { (this->*h)(); });
+        connect(b.box, &TextBox::clicked, this, [this, h = b.click] { (this->*h)(); });
+    }
+}
+
+frmmaal3::~frmmaal3() = default;
+
+// ---------------------------------------------------------------- small helpers
+
+void frmmaal3::status(const QString& text) { lblmededeling->setText(text); }
+
+QString frmmaal3::secondRowText() const {
+    return QStringLiteral("Vermenigvuldig ") + QString::number(currentExercise.multiplicand) +
+           QStringLiteral(" nu met het tiental ") + QString::number(currentExercise.malerT) +
+           QStringLiteral(" van de vermenigvuldiger. Je schrijft niets in het vakje van de eenheden.");
+}
+
+int frmmaal3::menuTotal() const {
+    bool ok = false;
+    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
+    return ok ? std::clamp(value, 0, MostCorrect) : 0;
+}
+
+// ---------------------------------------------------------------- verdict panel and records
+
+void frmmaal3::clearVerdict() {
+    for (Picture* picture : imgpop1)
+        picture->setVisible(false);
+    lbloordeel->setBackColour(rgb(White));
+    lbloordeel->setForeColour(rgb(Black));
+    lbloordeel->setText(QString());
+    shpoordeel->setFill(rgb(White));
+}
+
+void frmmaal3::showVerdict(bool right) {
+    if (right) {
+        lbloordeel->setBackColour(rgb(Green));
+        lbloordeel->setText(QStringLiteral(" P R I M A "));
+        lbloordeel->setForeColour(rgb(Black));
+        zef::RandomSource& rng = program.random();
+        rng.reseed();
+        // Six choices: the seventh picture is never drawn.
+        const int k = std::clamp(zef::DrawInt(rng, 6, 1), 1, 6);
+        imgpop1[k - 1]->setVisible(true);
+    } else {
+        lbloordeel->setBackColour(rgb(Red));
+        lbloordeel->setText(QStringLiteral(" F O U T "));
+        lbloordeel->setForeColour(rgb(White));
+        shpoordeel->setFill(rgb(Red));
+    }
+}
+
+void frmmaal3::writeRecord(const std::string& line, int back) {
+    // Re-checks past the fifth record fill the hidden slots; once all eleven are used,
+    // further records are dropped.
+    if (seriesCount >= SeriesSlots)
+        return;
+    Txtoef1[seriesCount]->setText(text(line));
+    Txtoef1[seriesCount]->setBackColour(rgb(back));
+    ++seriesCount;
+}
+
+void frmmaal3::emptyRecords() {
+    for (TextBox* slot : Txtoef1) {
+        slot->setText(QString());
+        slot->setBackColour(rgb(White));
+    }
+}
+
+void frmmaal3::ResetRecordHighlight() {
+    if (seriesCount < 0 || seriesCount >= SeriesSlots)
+        return;
+    Txtoef1[seriesCount]->setBackColour(rgb(White));
+    Txtoef1[seriesCount]->setForeColour(rgb(Black));
+}
+
+// ---------------------------------------------------------------- procedures
+
+void frmmaal3::ClearBoard() {
+    // Emptying a box runs its change reaction, which moves the focus and may show or
+    // hide buttons before the next box is emptied; txtleeg2 writes its point back.
+    txtduizendtal->setVisible(false);
+    for (TextBox* b : {txt1, txt10, txt100, txteenheid, txttiental, txthonderdtal, txtduizendtal})
+        b->setText(QString());
+    clearVerdict();
+    keypad_->HideKeypad();
+    for (TextBox* b : {txtresultaat, txtleeg2, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
+        b->setText(QString());
+    productText.clear();
+    sumText.clear();
+    for (TextBox* b : {txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD, txtuitkomstTD, txtmalerT, txtmalerE})
+        b->setText(QString());
+    txttienduizendtal2->setVisible(true);
+    txtuitkomstTD->setVisible(true);
+    keypad_->cmdCreate->setVisible(false);
+    cmdaklas1->setVisible(false);
+    cmdaklas2->setVisible(false);
+}
+
+void frmmaal3::FocusNextBox() {
+    // Each later step that applies wins; a box counts as filled when it holds text.
+    auto filled = [](const TextBox* b) { return !b->text().isEmpty(); };
+    TextBox* target = filled(txteenheid) ? txttiental : txteenheid;
+    if (filled(txttiental))
+        target = txthonderdtal;
+    // A shown thousands box that is still empty is the next one to fill.
+    if (filled(txthonderdtal))
+        target = isShown(txtduizendtal) && !filled(txtduizendtal) ? txtduizendtal : txttiental2;
+    if (filled(txtduizendtal))
+        target = txttiental2;
+    if (filled(txttiental2))
+        target = txthonderdtal2;
+    if (filled(txthonderdtal2))
+        target = txtduizendtal2;
+    if (filled(txtduizendtal2))
+        target = isShown(txttienduizendtal2) ? txttienduizendtal2 : txtuitkomstE;
+    if (filled(txttienduizendtal2))
+        target = txtuitkomstE;
+    requestFocus(target);
+}
+
+void frmmaal3::HideKeypad() { keypad_->HideKeypad(); }
+
+void frmmaal3::ShowTableE() { Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerE->text())))); }
+
+void frmmaal3::ShowTableT() { Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerT->text())))); }
+
+// ---------------------------------------------------------------- load and activation
+
+void frmmaal3::Form_Load() {
+    ClearBoard();
+    status(StartHint);
+    CentreOnScreen(*this);
+    correctTotal = menuTotal();
+}
+
+// Every activation clears the board; the series goes on.
+void frmmaal3::Form_Activate() {
+    ClearBoard();
+    status(StartHint);
+    CentreOnScreen(*this);
+    correctTotal = menuTotal();
+}
+
+// ---------------------------------------------------------------- buttons
+
+void frmmaal3::cmdstart_Click() {
+    ClearBoard();
+    keypad_->cmdCreate->setVisible(true);
+    cmdaklas1->setVisible(true);
+    currentExercise = zef::MakeTwoDigitExercise(program.random());
+    const zef::TwoDigitExercise& ex = currentExercise;
+    txt1->setText(QString::number(ex.digitE));
+    txt10->setText(QString::number(ex.digitT));
+    txt100->setText(QString::number(ex.digitH));
+    txtmalerE->setText(QString::number(ex.malerE));
+    txtmalerT->setText(QString::number(ex.malerT));
+    status(QStringLiteral("Vermenigvuldig ") + QString::number(ex.multiplicand) +
+           QStringLiteral(" eerst met de eenheid ") + QString::number(ex.malerE) +
+           QStringLiteral(" van de vermenigvuldiger. "));
+    if (!zef::ShowsSecondRowTenThousands(ex))
+        txttienduizendtal2->setVisible(false);
+    if (!zef::ShowsSumTenThousands(ex))
+        txtuitkomstTD->setVisible(false);
+    productText = QString::number(ex.product);
+    if (zef::ShowsFirstRowThousands(ex))
+        txtduizendtal->setVisible(true);
+    requestFocus(txteenheid);
+    cmdstart->setVisible(false);
+    cmdcontrole->setVisible(false);
+    cmdstop2->setVisible(false);
+}
+
+void frmmaal3::cmdCreate_Click() { keypad_->ShowKeypad(); }
+
+void frmmaal3::cmdaklas1_Click() {
+    tmraklas->start();
+    Lbltrainer->setVisible(true);
+    ShowTableE();
+    FocusNextBox();
+}
+
+void frmmaal3::cmdaklas2_Click() {
+    Lbltrainer->setVisible(true);
+    ShowTableT();
+    FocusNextBox();
+}
+
+void frmmaal3::tmraklas_Timer() { Lbltrainer->setVisible(true); }
+
+void frmmaal3::trmaklas2_Timer() {
+    Lbltrainer->setVisible(false);
+    tmraklas->stop();
+}
+
+void frmmaal3::cmdcontrole_Click() {
+    // Hidden boxes are repaired too; every box whose text changes runs its reaction.
+    for (TextBox* b : {txteenheid, txttiental, txthonderdtal, txtduizendtal, txtuitkomstE, txtuitkomstT,
+                       txtuitkomstH, txtuitkomstD, txtuitkomstTD, txttiental2, txthonderdtal2, txtduizendtal2,
+                       txttienduizendtal2})
+        b->setText(text(zef::RepairBox(plain(b->text()))));
+    const zef::SumReading sum = zef::ReadSumAnswer(plain(txtuitkomstE->text()), plain(txtuitkomstT->text()),
+                                                   plain(txtuitkomstH->text()), plain(txtuitkomstD->text()),
+                                                   plain(txtuitkomstTD->text()));
+    sumText = text(sum.answerText);
+
+    // With the board cleared there is no product to reach: any sum is too big.
+    zef::Verdict verdict = zef::Verdict::TooBig;
+    if (sumText == productText)
+        verdict = zef::Verdict::Correct;
+    else if (!productText.isEmpty())
+        verdict = zef::JudgeSum(currentExercise, sum);
+    const bool right = verdict == zef::Verdict::Correct;
+
+    showVerdict(right);
+    if (right) {
+        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
+        writeRecord(plain(txtresultaat->text()), Green);
+    }
+    if (seriesCount == ShownSlots)
+        cmdstop->setVisible(true);
+    if (seriesCount <= ShownSlots) {
+        if (verdict == zef::Verdict::TooBig) {
+            txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
+            if (seriesCount == ShownSlots) {
+                cmdstop2->setVisible(true);
+                cmdstart->setVisible(false);
+            }
+            writeRecord(plain(txtresultaat->text()), LightRed);
+        }
+        if (verdict == zef::Verdict::TooSmall) {
+            txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
+            if (seriesCount == ShownSlots) {
+                cmdnieuw->setVisible(false);
+                cmdstop->setVisible(true);
+            }
+            writeRecord(plain(txtresultaat->text()), LightRed);
+        }
+    } else {
+        cmdstop->setVisible(true);
+        cmdnieuw->setVisible(true);
+    }
+    if (seriesCount < ShownSlots) {
+        cmdstart->setVisible(true);
+        requestFocus(cmdstart);
+        cmdcontrole->setVisible(false);
+    }
+    if (seriesCount == ShownSlots) {
+        cmdcontrole->setVisible(false);
+        cmdnieuw->setVisible(true);
+        cmdstop->setVisible(true);
+        requestFocus(cmdstop);
+    }
+    status(QStringLiteral(" Start een nieuwe oefening of stop na 5 oefeningen."));
+}
+
+void frmmaal3::cmdnieuw_Click() {
+    ClearBoard();
+    ResetRecordHighlight();
+    emptyRecords();
+    seriesCount = 0;
+    cmdcontrole->setVisible(false);
+    cmdnieuw->setVisible(false);
+    cmdstop->setVisible(false);
+    cmdstart->setVisible(true);
+    cmdstop2->setVisible(false);
+    status(QStringLiteral(" Alles leeg voor een nieuwe start."));
+}
+
+void frmmaal3::cmdstop_Click() {
+    cmdstop2->setVisible(true);
+    cmdstart->setVisible(true);
+    emptyRecords();
+    seriesCount = 0;
+    cmdnieuw->setVisible(false);
+    cmdstop->setVisible(false);
+    ClearBoard();
+    status(QStringLiteral(" Wil je stoppen?"));
+}
+
+// Back to the menu; the series and the board wait as they are.
+void frmmaal3::cmdstop2_Click() {
+    frmkiesbasis& menu = program.screen<frmkiesbasis>();
+    program.ShowScreen(menu);
+    program.HideScreen(*this);
+    menu.lblgemaakt->setText(QString::number(correctTotal));
+}
+
+// ---------------------------------------------------------------- guided entry
+
+void frmmaal3::txteenheid_Change() {
+    requestFocus(txttiental);
+    keypad_->txthulp->setText(QString());
+    status(AklasHint);
+    Lbltrainer->setVisible(false);
+}
+
+void frmmaal3::txttiental_Change() {
+    requestFocus(txthonderdtal);
+    keypad_->txthulp->setText(QString());
+    status(NoteHint);
+    Lbltrainer->setVisible(false);
+}
+
+void frmmaal3::txthonderdtal_Change() {
+    if (isShown(txtduizendtal)) {
+        requestFocus(txtduizendtal);
+    } else {
+        txtleeg2->setText(QStringLiteral("."));
+        requestFocus(txttiental2);
+        status(secondRowText());
+        Lbltrainer->setVisible(false);
+        cmdaklas1->setVisible(false);
+        cmdaklas2->setVisible(true);
+    }
+    keypad_->txthulp->setText(QString());
+}
+
+void frmmaal3::txtduizendtal_Change() {
+    keypad_->txthulp->setText(QString());
+    txtleeg2->setText(QStringLiteral("."));
+    requestFocus(txttiental2);
+    Lbltrainer->setVisible(false);
+    cmdaklas1->setVisible(false);
+    cmdaklas2->setVisible(true);
+    status(secondRowText());
+}
+
+// The units place of the second row holds only its point, whatever is typed there.
+void frmmaal3::txtleeg2_Change() {
+    txtleeg2->setText(QStringLiteral("."));
+    requestFocus(txttiental2);
+    status(AklasHint);
+    Lbltrainer->setVisible(false);
+}
+
+void frmmaal3::txttiental2_Change() {
+    requestFocus(txthonderdtal2);
+    keypad_->txthulp->setText(QString());
+    status(NoteHint);
+    Lbltrainer->setVisible(false);
+}
+
+void frmmaal3::txthonderdtal2_Change() {
+    requestFocus(txtduizendtal2);
+    keypad_->txthulp->setText(QString());
+    Lbltrainer->setVisible(false);
+}
+
+void frmmaal3::txtduizendtal2_Change() {
+    if (isShown(txttienduizendtal2)) {
+        requestFocus(txttienduizendtal2);
+        Lbltrainer->setVisible(false);
+    } else {
+        status(SumHint);
+        HideKeypad();
+        Lbltrainer->setVisible(false);
+        cmdaklas2->setVisible(false);
+        requestFocus(txtuitkomstE);
+    }
+    keypad_->txthulp->setText(QString());
+}
+
+void frmmaal3::txttienduizendtal2_Change() {
+    requestFocus(txtuitkomstE);
+    keypad_->txthulp->setText(QString());
+    status(SumHint);
+    HideKeypad();
+    Lbltrainer->setVisible(false);
+    cmdaklas2->setVisible(false);
+}
+
+void frmmaal3::txtuitkomstE_Change() { requestFocus(txtuitkomstT); }
+void frmmaal3::txtuitkomstT_Change() { requestFocus(txtuitkomstH); }
+void frmmaal3::txtuitkomstH_Change() { requestFocus(txtuitkomstD); }
+
+void frmmaal3::txtuitkomstD_Change() {
+    if (isShown(txtuitkomstTD)) {
+        requestFocus(txtuitkomstTD);
+    } else {
+        cmdcontrole->setVisible(true);
+        requestFocus(cmdcontrole);
+        status(QStringLiteral("Controleer je oefening, klik op het groene verkeerslicht."));
+    }
+}
+
+void frmmaal3::txtuitkomstTD_Change() {
+    cmdcontrole->setVisible(true);
+    requestFocus(cmdcontrole);
+    status(SumHint);
+}
+
+void frmmaal3::txtleeg2_Click() {
+    txtleeg2->setText(QStringLiteral("."));
+    requestFocus(txttiental2);
+}
+
+void frmmaal3::retype(TextBox* box) {
+    box->setText(QString());
+    requestFocus(box);
+}

@@ -32,7 +32,7 @@ void FocusNextBox(const AnswerRow& row) {
 }
 
 Keypad::Keypad(QWidget& host, const Layout& layout, std::function<void()> focusNextBox)
-    : focusNextBox_(std::move(focusNextBox)) {
+    : focusNextBox_(std::move(focusNextBox)), hideTakesCreate_(layout.hideTakesCreate) {
     cmdhelpstip = static_cast<QPushButton*>(buildControl(
         &host, {.name = "cmdhelpstip", .kind = Kind::Button, .caption = ".",
                 .at = {layout.point.x(), layout.point.y(), 615, 615}, .font = PointFont}));
@@ -49,13 +49,13 @@ Keypad::Keypad(QWidget& host, const Layout& layout, std::function<void()> focusN
                 .at = {layout.create.x(), layout.create.y(), 975, 975}, .back = 0xFFC080,
                 .picture = "onthouden.svg"}));
     txthulp = static_cast<TextBox*>(buildControl(
-        &host, {.name = "txthulp", .kind = Kind::TextBox, .at = {7560, 720, 1095, 975},
+        &host, {.name = "txthulp", .kind = Kind::TextBox, .at = {layout.noteLeft, 720, 1095, 975},
                 .back = layout.noteBack, .fore = 0x804040, .font = NoteFont, .flags = Disabled | Centred,
                 .describe = "onthouden cijfer"}));
 
     LBLONTHOUD = static_cast<Label*>(buildControl(
         &host, {.name = "LBLONTHOUD", .kind = Kind::Label, .caption = "O N T H O U D E N ",
-                .at = {7560, 240, layout.titleWidth, 375}, .back = 0x800000, .fore = 0xFFFFFF,
+                .at = {layout.titleLeft, 240, layout.titleWidth, 375}, .back = 0x800000, .fore = 0xFFFFFF,
                 .font = TitleFont, .flags = Centred}));
     Shape1 = static_cast<Shape*>(buildControl(
         &host, {.name = "Shape1", .kind = Kind::RoundShape, .at = layout.panel, .back = 0xFF8000,
@@ -80,6 +80,8 @@ void Keypad::HideKeypad() {
     cmdhelpstip->setVisible(false);
     txthulp->clear();
     txthulp->setVisible(false);
+    if (hideTakesCreate_)
+        cmdCreate->setVisible(false);
 }
 
 void Keypad::cmdhelp_Click(QPushButton* key) {

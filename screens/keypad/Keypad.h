@@ -21,7 +21,7 @@ class TextBox;
 
 namespace keypad {
 
-// Where the two screens differ; everything else about the panel is the same.
+// Where the screens differ; everything else about the panel is the same.
 struct Layout {
     int noteBack;         // background of txthulp
     ui::Twips panel;      // Shape1
@@ -31,6 +31,9 @@ struct Layout {
     int keysLeft;
     int keysStep;
     QPoint point;         // cmdhelpstip, left and top
+    int noteLeft = 7560;  // txthulp
+    int titleLeft = 7560; // LBLONTHOUD
+    bool hideTakesCreate = false;  // HideKeypad also hides cmdCreate
 };
 
 // The column multiplication screen.
@@ -42,6 +45,12 @@ inline constexpr Layout ColumnLayout{
 inline constexpr Layout EasyHardLayout{
     .noteBack = 0xFFC080, .panel = {7080, 120, 4695, 2655}, .titleWidth = 3255, .create = {9840, 720},
     .keysTop = 2040, .keysLeft = 7200, .keysStep = 495, .point = {8880, 1080}};
+
+// The two-digit multiplier screen.
+inline constexpr Layout TwoDigitLayout{
+    .noteBack = 0xFFFF80, .panel = {7080, 120, 4455, 2655}, .titleWidth = 3495, .create = {10320, 720},
+    .keysTop = 2040, .keysLeft = 7200, .keysStep = 465, .point = {9120, 1080}, .noteLeft = 7800,
+    .titleLeft = 7800, .hideTakesCreate = true};
 
 // The answer boxes a note key sends the pupil back to.
 struct AnswerRow {
@@ -62,7 +71,7 @@ public:
     Keypad(QWidget& host, const Layout& layout, std::function<void()> focusNextBox);
 
     void ShowKeypad();
-    // Keys hidden, note emptied and hidden (cmdCreate is the host's business).
+    // Keys hidden, note emptied and hidden; cmdCreate too where the layout says so.
     void HideKeypad();
 
     // The one handler of the ten keys: the note becomes the key's caption, never more
@@ -78,6 +87,7 @@ public:
 
 private:
     std::function<void()> focusNextBox_;
+    bool hideTakesCreate_ = false;
 };
 
 } // namespace keypad

@@ -5,6 +5,7 @@
 #include "app/Screen.h"
 #include "screens/aklas/Aklas.h"
 #include "screens/column1/frmmaal2.h"
+#include "screens/column2/frmmaal3.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/welcome/frmmecenaat1.h"
 #include "support/TestProgram.h"
@@ -236,7 +237,7 @@ private slots:
         TestProgram t;
         Program& p = t.program();
         const QList<QWidget*> screens{&p.screen<frmmecenaat1>(), &p.screen<frmkiesbasis>(), &p.screen<frmmaal2>(),
-                                      &p.screen<Aklas>()};
+                                      &p.screen<Aklas>(), &p.screen<frmmaal3>()};
         for (QWidget* screen : screens) {
             for (QWidget* w : screen->findChildren<QWidget*>()) {
                 if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w))
