@@ -69,7 +69,7 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
         return w;
     }
     case Kind::Button: {
-        auto* w = new QPushButton(caption, parent);
+        auto* w = new Button(caption, parent);
         w->setAutoDefault(false);
         if (s.back != NoColour)
             setColourRole(w, QPalette::Button, rgb(s.back));

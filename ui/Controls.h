@@ -60,7 +60,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 };
 
-// A button that shows a picture, with its caption (if any) along the bottom edge.
+// A push button whose caption wraps over several lines when it is wider than the button.
+class Button : public QPushButton {
+    Q_OBJECT
+public:
+    Button(const QString& caption, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A button that shows a picture, with its caption (if any) along the bottom edge,
+// wrapped when it is wider than the button.
 class PictureButton : public QPushButton {
     Q_OBJECT
 public:
