@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QSvgRenderer>
 #include <qdrawutil.h>
 
@@ -99,13 +100,39 @@ void TextBox::paintEvent(QPaintEvent* e) {
     paintFocusMark(this, painter);
 }
 
-// ---------------------------------------------------------------- Button
+// ---------------------------------------------------------------- buttons
+
+namespace {
+
+constexpr int CaptionMargin = 8;
+
+bool captionFits(const QPushButton* b, int width) {
+    return b->fontMetrics().horizontalAdvance(b->text()) <= width;
+}
+
+} // namespace
 
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 void Button::paintEvent(QPaintEvent* e) {
-    QPushButton::paintEvent(e);
-    QPainter painter(this);
+    if (captionFits(this, width() - 2 * CaptionMargin)) {
+        QPushButton::paintEvent(e);
+        QPainter painter(this);
+        paintFocusMark(this, painter);
+        return;
+    }
+    // The style draws the button without its caption; the caption goes on in lines.
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    QRect area = rect().adjusted(CaptionMargin, CaptionMargin / 2, -CaptionMargin, -CaptionMargin / 2);
+    if (isDown())
+        area.translate(1, 1);
+    painter.setFont(font());
+    style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
+                          QPalette::ButtonText);
     paintFocusMark(this, painter);
 }
 
@@ -150,12 +177,17 @@ void PictureButton::paintEvent(QPaintEvent*) {
         inner.translate(1, 1);
     QRect pictureArea = inner;
     if (!text().isEmpty()) {
-        const int lineHeight = fontMetrics().height();
+        int lineHeight = fontMetrics().height();
+        int flags = Qt::AlignHCenter | Qt::AlignVCenter;
+        if (!captionFits(this, inner.width())) {
+            flags |= Qt::TextWordWrap;
+            lineHeight = std::min(inner.height(), fontMetrics().boundingRect(inner, flags, text()).height());
+        }
         QRect captionArea(inner.left(), inner.bottom() - lineHeight + 1, inner.width(), lineHeight);
         pictureArea.setBottom(captionArea.top() - 1);
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::ButtonText));
-        painter.drawText(captionArea, Qt::AlignHCenter | Qt::AlignVCenter, text());
+        painter.drawText(captionArea, flags, text());
     }
     if (picture_ && picture_->isValid() && pictureArea.height() > 4)
         picture_->render(&painter, QRectF(pictureArea));

@@ -65,17 +65,19 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-// A push button with a caption; shows the focus mark.
+// A push button whose caption wraps over several lines when it is wider than the button;
+// it shows the focus mark.
 class Button : public QPushButton {
     Q_OBJECT
 public:
-    explicit Button(const QString& caption, QWidget* parent = nullptr);
+    Button(const QString& caption, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-// A button that shows a picture, with its caption (if any) along the bottom edge.
+// A button that shows a picture, with its caption (if any) along the bottom edge,
+// wrapped when it is wider than the button.
 class PictureButton : public QPushButton {
     Q_OBJECT
 public:

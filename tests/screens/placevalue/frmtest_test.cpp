@@ -1,0 +1,92 @@
+// The place-value screen: its five states, the reveal order, "Nog eens?" and the way back.
+#include "screens/menu/frmkiesbasis.h"
+#include "screens/placevalue/frmtest.h"
+#include "screens/welcome/frmmecenaat1.h"
+#include "support/TestProgram.h"
+#include "ui/Controls.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using ui::isShown;
+
+namespace {
+
+struct Opened {
+    Opened() {
+        TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
+        TestProgram::click(tp.program().screen<frmkiesbasis>().Command1);
+    }
+    frmtest& s() { return tp.program().screen<frmtest>(); }
+    // Clicks the first steps of the cycle start, E, T, H, again, start, ...; -1 leaves
+    // from the done state and comes back through the menu.
+    void steps(int count) {
+        QPushButton* order[] = {s().cmdstart, s().cmdeenheid, s().cmdtiental, s().cmdhonderdtal, s().cmdnogeens};
+        for (int i = 0; i < (count < 0 ? 4 : count); ++i)
+            TestProgram::click(order[i % 5]);
+        if (count < 0) {
+            TestProgram::click(s().cmdstop);
+            QVERIFY(!s().isVisible());
+            TestProgram::click(tp.program().screen<frmkiesbasis>().Command1);
+        }
+    }
+    TestProgram tp;
+};
+
+} // namespace
+
+class FrmtestTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void states_data() {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("buttons");  // the buttons shown
+        QTest::addColumn<QString>("shown");    // number, then H T E box texts, then the letters shown
+        QTest::newRow("ready") << 0 << "cmdstart" << "  ";
+        QTest::newRow("number shown") << 1 << "cmdeenheid" << "105  ";
+        QTest::newRow("units shown") << 2 << "cmdtiental" << "105 5 E";
+        QTest::newRow("tens shown") << 3 << "cmdhonderdtal" << "105 05 TE";
+        QTest::newRow("done") << 4 << "cmdnogeens cmdstop" << "105 105 HTE";
+        QTest::newRow("Nog eens?") << 5 << "cmdstart" << "  ";
+        QTest::newRow("second round") << 7 << "cmdtiental" << "105 5 E";
+        QTest::newRow("left and opened again") << -1 << "cmdstart" << "  ";
+    }
+    void states() {
+        QFETCH(int, steps);
+        QFETCH(QString, buttons);
+        QFETCH(QString, shown);
+        Opened o;
+        frmkiesbasis& menu = o.tp.program().screen<frmkiesbasis>();
+        menu.lblgemaakt->setText("7");
+        // Hundreds drawn as 0 become 1.
+        zef::ScriptedRandom& rng = o.tp.script({drawFor(5, 9, 0), 0.0, 0.0, drawFor(5, 9, 0), 0.0, 0.0});
+        o.steps(steps);
+        frmtest& s = o.s();
+        QStringList names;
+        for (QWidget* b : std::initializer_list<QWidget*>{s.cmdstart, s.cmdeenheid, s.cmdtiental, s.cmdhonderdtal,
+                                                          s.cmdnogeens, s.cmdstop})
+            if (isShown(b))
+                names << b->objectName();
+        QCOMPARE(names.join(' '), buttons);
+        QString seen = s.txtgetal->text() + ' ' + s.txthonderdtal->text() + s.txttiental->text() +
+                       s.txteenheid->text() + ' ';
+        for (ui::Label* l : {s.lblhonderd, s.lbltiental, s.lbleenheid})
+            if (isShown(l))
+                seen += l->text();
+        QCOMPARE(seen, shown);
+        // A digit shows white on green; an empty box is white.
+        for (ui::TextBox* box : {s.txthonderdtal, s.txttiental, s.txteenheid}) {
+            QCOMPARE(box->palette().color(QPalette::Base), box->text().isEmpty() ? QColor(Qt::white) : QColor(Qt::green));
+            if (!box->text().isEmpty())
+                QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::white));
+        }
+        QCOMPARE(rng.reseeds(), (std::abs(steps) + 4) / 5);
+        // The total and the main window's flag are left alone.
+        QCOMPARE(menu.lblgemaakt->text(), "7");
+        QVERIFY(!o.tp.main().isEnabled());
+    }
+};
+
+QTEST_MAIN(FrmtestTest)
+#include "frmtest_test.moc"
