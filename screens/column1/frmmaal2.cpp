@@ -94,7 +94,7 @@ frmmaal2::frmmaal2(Program& program)
 
     // The order of work: start, the answer from the units leftwards, the carry notes,
     // the check, the series buttons, back to the menu.
-    const keypad::Keypad& k = *keypad_;
+    const keypad::Keypad& k = keypad();
     setTabChain({cmdstart, txteenheid, txttiental, txthonderdtal, txtduizendtal, k.cmdCreate, k.cmdhelp[0],
                  k.cmdhelp[1], k.cmdhelp[2], k.cmdhelp[3], k.cmdhelp[4], k.cmdhelp[5], k.cmdhelp[6], k.cmdhelp[7],
                  k.cmdhelp[8], k.cmdhelpstip, cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
