@@ -18,7 +18,7 @@ void requestFocus(QWidget* w) {
     w->setFocus(Qt::OtherFocusReason);
 }
 
-void setTabChain(std::initializer_list<QWidget*> chain) {
+void setTabChain(const std::vector<QWidget*>& chain) {
     QWidget* previous = nullptr;
     for (QWidget* w : chain) {
         if (previous)

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 #include <memory>
 
 class QSvgRenderer;
@@ -21,7 +21,7 @@ inline bool isShown(const QWidget* w) { return !w->isHidden(); }
 void requestFocus(QWidget* w);
 
 // Puts the controls in this tab order, one after the other.
-void setTabChain(std::initializer_list<QWidget*> chain);
+void setTabChain(const std::vector<QWidget*>& chain);
 
 // Sets one colour role for the active, inactive and disabled states alike, so a
 // display-only control looks like a working one.
