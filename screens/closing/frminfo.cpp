@@ -56,6 +56,8 @@ void enable(QTimer* timer) {
 } // namespace
 
 frminfo::frminfo(Program& program) : Screen(program, "frminfo", QString(), 10185, 5925, 0x6F6F6F) {
+    // The screen has no caption; a screen reader still names its window.
+    setAccessibleName(QStringLiteral("Tot ziens"));
     build(Controls);
     BIND(lblgeld);
 
