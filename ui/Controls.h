@@ -33,6 +33,8 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent = nullptr);
+    // Sets the caption and tells a screen reader that what the label says has changed.
+    void setText(const QString& text);
     void setBackColour(const QColor& c);
     void setForeColour(const QColor& c);
     // A label without a colour of its own lets its background show through.
