@@ -6,7 +6,6 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
 
-#include <QByteArray>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -15,7 +14,7 @@ using namespace ui;
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, LightRed = 0xFFC0C0;
+constexpr int White = 0xFFFFFF, Green = 0x00FF00, LightRed = 0xFFC0C0;
 
 // Two buttons share each place on the left; the one that the pupil must be able to
 // reach when both are shown lies on top.
@@ -56,11 +55,6 @@ const ControlSpec AfterBoard[] = {
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
 };
 
-const char* const SlotNames[frmmaal2::SeriesSlots] = {
-    "oefening 1", "oefening 2", "oefening 3", "oefening 4",  "oefening 5",  "oefening 6",
-    "oefening 7", "oefening 8", "oefening 9", "oefening 10", "oefening 11",
-};
-
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
@@ -68,14 +62,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 frmmaal2::frmmaal2(Program& program)
     : OneDigitScreen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135,
                      column1::ColumnBoard) {
-    for (int i = 0; i < SeriesSlots; ++i) {
-        const QByteArray name = arrayName("Txtoef1", i).toLatin1();
-        const int left = 120 + 1680 * (i % ShownSlots);
-        Txtoef1[i] = static_cast<TextBox*>(buildControl(
-            this, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, 4920, 1575, 360},
-                   .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < ShownSlots ? None : Hidden),
-                   .describe = SlotNames[i]}));
-    }
+    series_ = std::make_unique<scoring::SeriesRecords>(*this, scoring::OneDigitSeries);
+    Txtoef1 = series_->Txtoef1;
     build(BeforeKeypad);
     buildKeypad();
     build(AfterKeypad);
@@ -133,29 +121,11 @@ void frmmaal2::ClearExercise() {
     cmdaklas->setVisible(false);
 }
 
+// The colours of every slot but the last, and the count.
 void frmmaal2::ResetSeries() {
-    for (int i = 0; i < SeriesSlots - 1; ++i) {
-        Txtoef1[i]->setBackColour(rgb(White));
-        Txtoef1[i]->setForeColour(rgb(Black));
-    }
-    seriesCount = 0;
-}
-
-void frmmaal2::EmptySlots() {
-    for (TextBox* slot : Txtoef1) {
-        slot->setText(QString());
-        slot->setBackColour(rgb(White));
-    }
-}
-
-void frmmaal2::Record(const std::string& line, int back) {
-    // Going on past five records without a new series fills the hidden slots; once
-    // all eleven are used, further records are dropped.
-    if (seriesCount >= SeriesSlots)
-        return;
-    Txtoef1[seriesCount]->setText(text(line));
-    Txtoef1[seriesCount]->setBackColour(rgb(back));
-    ++seriesCount;
+    for (int i = 0; i < SeriesSlots - 1; ++i)
+        series_->Whiten(i);
+    series_->Restart();
 }
 
 // ---------------------------------------------------------------- load and activation
@@ -199,40 +169,40 @@ void frmmaal2::cmdcontrole_Click() {
     const zef::Verdict verdict = zef::Judge(exercise, answer);
     if (verdict == zef::Verdict::Correct) {
         txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-        Record(txtresultaat->text().toStdString(), Green);
+        series_->Record(txtresultaat->text().toStdString(), Green);
     }
-    if (seriesCount == ShownSlots) {
+    if (series_->count() == ShownSlots) {
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(true);
     }
-    if (seriesCount <= ShownSlots) {
+    if (series_->count() <= ShownSlots) {
         if (verdict == zef::Verdict::TooBig) {
             txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(true);
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            Record(txtresultaat->text().toStdString(), LightRed);
+            series_->Record(txtresultaat->text().toStdString(), LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
             txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            Record(txtresultaat->text().toStdString(), LightRed);
+            series_->Record(txtresultaat->text().toStdString(), LightRed);
         }
     } else {
         cmdstop->setVisible(true);
         cmdnieuw->setVisible(true);
     }
-    if (seriesCount < ShownSlots) {
+    if (series_->count() < ShownSlots) {
         cmdstart->setVisible(true);
         requestFocus(cmdstart);
         cmdcontrole->setVisible(false);
     }
-    if (seriesCount == ShownSlots) {
+    if (series_->count() == ShownSlots) {
         cmdcontrole->setVisible(false);
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(false);
@@ -247,7 +217,7 @@ void frmmaal2::cmdcontrole_Click() {
 void frmmaal2::cmdnieuw_Click() {
     ClearExercise();
     ResetSeries();
-    EmptySlots();
+    series_->Empty();
     cmdstop2->setVisible(false);
     cmdcontrole->setVisible(false);
     cmdnieuw->setVisible(false);
@@ -260,8 +230,7 @@ void frmmaal2::cmdnieuw_Click() {
 void frmmaal2::cmdstop_Click() {
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
-    EmptySlots();
-    seriesCount = 0;
+    series_->Empty();
     cmdstop->setVisible(false);
     ClearExercise();
     lblmededeling->setText(QStringLiteral(" Wil je stoppen?"));
@@ -270,8 +239,7 @@ void frmmaal2::cmdstop_Click() {
 void frmmaal2::cmdstop2_Click() {
     ClearExercise();
     cmdstop2->setVisible(false);
-    EmptySlots();
-    seriesCount = 0;
+    series_->Empty();
     frmkiesbasis& menu = program.screen<frmkiesbasis>();
     program.ShowScreen(menu);
     program.HideScreen(*this);

@@ -5,6 +5,8 @@
 // judged. Series of five, the carry-note keypad and a times-table reminder on the screen.
 #include "app/Screen.h"
 #include "exercise/TwoDigitExercise.h"
+#include "screens/scoring/SeriesRecords.h"
+#include "screens/scoring/VerdictPanel.h"
 
 #include <array>
 #include <memory>
@@ -72,9 +74,9 @@ public:
     void txtuitkomstTD_Click() { retype(txtuitkomstTD); }
 
     // The series has eleven slots; five are shown.
-    static constexpr int SeriesSlots = 11;
-    static constexpr int ShownSlots = 5;
-    static constexpr int RewardPictures = 7;
+    static constexpr int SeriesSlots = scoring::SeriesRecords::Slots;
+    static constexpr int ShownSlots = scoring::SeriesRecords::Shown;
+    static constexpr int RewardPictures = scoring::VerdictPanel::Pictures;
     // The running total is a signed 16-bit count.
     static constexpr int MostCorrect = 32767;
 
@@ -118,7 +120,7 @@ public:
     const zef::TwoDigitExercise& exercise() const { return currentExercise; }
     QString product() const { return productText; }
     int total() const { return correctTotal; }
-    int records() const { return seriesCount; }
+    int records() const { return series_->count(); }
 
 private:
     void ClearBoard();
@@ -127,12 +129,6 @@ private:
     void ShowTableE();
     void ShowTableT();
     void ResetRecordHighlight();
-
-    // The verdict panel and the series records, kept apart so that they read as one piece.
-    void clearVerdict();
-    void showVerdict(bool right);
-    void writeRecord(const std::string& line, int back);
-    void emptyRecords();
 
     void retype(ui::TextBox* box);
     void status(const QString& text);
@@ -143,6 +139,7 @@ private:
     QString productText;
     QString sumText;  // the pupil's sum as read at the last check
     int correctTotal = 0;
-    int seriesCount = 0;
     std::unique_ptr<keypad::Keypad> keypad_;
+    std::unique_ptr<scoring::VerdictPanel> verdict_;
+    std::unique_ptr<scoring::SeriesRecords> series_;
 };

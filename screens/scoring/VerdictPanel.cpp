@@ -1,4 +1,4 @@
-#include "screens/column1/VerdictPanel.h"
+#include "screens/scoring/VerdictPanel.h"
 
 #include "exercise/Random.h"
 #include "ui/Controls.h"
@@ -8,7 +8,7 @@
 
 using namespace ui;
 
-namespace column1 {
+namespace scoring {
 
 namespace {
 constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000;
@@ -58,4 +58,4 @@ void VerdictPanel::Clear() {
     shpoordeel->setFill(rgb(White));
 }
 
-} // namespace column1
+} // namespace scoring

@@ -16,7 +16,7 @@ class Picture;
 class Shape;
 } // namespace ui
 
-namespace column1 {
+namespace scoring {
 
 struct VerdictLayout {
     ui::Twips panel;     // shpoordeel
@@ -30,6 +30,11 @@ struct VerdictLayout {
 inline constexpr VerdictLayout OneDigitVerdict{
     .panel = {120, 120, 1815, 2055}, .label = {240, 1680, 1575, 375}, .labelBack = 0xFFFFFF,
     .picture = {360, 480, 1200, 1200}, .pictureStep = 40};
+
+// The two-digit multiplier screen.
+inline constexpr VerdictLayout TwoDigitVerdict{
+    .panel = {120, 120, 2055, 2775}, .label = {360, 1920, 1575, 375}, .labelBack = 0xFF8080,
+    .picture = {540, 480, 1200, 1200}, .pictureStep = 40};
 
 class VerdictPanel {
 public:
@@ -51,4 +56,4 @@ public:
     std::array<ui::Picture*, Pictures> imgpop1{};
 };
 
-} // namespace column1
+} // namespace scoring
