@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace ui;
 
@@ -105,12 +104,6 @@ frmmaal2::frmmaal2(Program& program)
 
 frmmaal2::~frmmaal2() = default;
 
-int frmmaal2::menuTotal() const {
-    bool ok = false;
-    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
-    return ok ? std::clamp(value, 0, MostCorrect) : 0;
-}
-
 // ---------------------------------------------------------------- procedures
 
 void frmmaal2::ClearExercise() {
@@ -134,12 +127,12 @@ void frmmaal2::Form_Load() {
     ClearExercise();
     lblmededeling->setText(QStringLiteral("start een oefening met een klik op het vliegtuig"));
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 void frmmaal2::Form_Activate() {
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -163,7 +156,7 @@ void frmmaal2::cmdstart_Click() {
 void frmmaal2::cmdcontrole_Click() {
     answer = ReadBoxes();
     if (ShowVerdict())
-        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        correctTotal = scoring::Raised(correctTotal);
 
     // The answer is compared by its true value, however many digits were pasted in.
     const zef::Verdict verdict = zef::Judge(exercise, answer);

@@ -2,6 +2,7 @@
 // Column multiplication of a three-digit number by a one-digit multiplier, in series
 // of five, with the carry-note keypad and a way into the times-table room.
 #include "screens/column1/OneDigitScreen.h"
+#include "screens/scoring/RunningTotal.h"
 #include "screens/scoring/SeriesRecords.h"
 
 #include <array>
@@ -45,8 +46,7 @@ public:
     // The series has eleven slots; five are shown.
     static constexpr int SeriesSlots = scoring::SeriesRecords::Slots;
     static constexpr int ShownSlots = scoring::SeriesRecords::Shown;
-    // The running total is a signed 16-bit count.
-    static constexpr int MostCorrect = 32767;
+    static constexpr int MostCorrect = scoring::MostCorrect;
 
     std::array<ui::TextBox*, SeriesSlots> Txtoef1{};
     ui::PictureButton* cmdaklas = nullptr;
@@ -64,7 +64,6 @@ public:
 private:
     void ClearExercise();
     void ResetSeries();
-    int menuTotal() const;
 
     int correctTotal = 0;
     std::unique_ptr<scoring::SeriesRecords> series_;

@@ -7,7 +7,6 @@
 #include "ui/Controls.h"
 
 #include <QPushButton>
-#include <algorithm>
 
 using namespace ui;
 
@@ -224,12 +223,6 @@ QString frmmaal3::secondRowText() const {
            QStringLiteral(" van de vermenigvuldiger. Je schrijft niets in het vakje van de eenheden.");
 }
 
-int frmmaal3::menuTotal() const {
-    bool ok = false;
-    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
-    return ok ? std::clamp(value, 0, MostCorrect) : 0;
-}
-
 // A twelfth record's slot does not exist and is left alone.
 void frmmaal3::ResetRecordHighlight() { series_->Whiten(series_->count()); }
 
@@ -290,7 +283,7 @@ void frmmaal3::Form_Load() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // Every activation clears the board; the series goes on.
@@ -298,7 +291,7 @@ void frmmaal3::Form_Activate() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -376,7 +369,7 @@ void frmmaal3::cmdcontrole_Click() {
     else
         verdict_->ShowWrong();
     if (right) {
-        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        correctTotal = scoring::Raised(correctTotal);
         txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
         series_->Record(plain(txtresultaat->text()), Green);
     }

@@ -5,6 +5,7 @@
 // judged. Series of five, the carry-note keypad and a times-table reminder on the screen.
 #include "app/Screen.h"
 #include "exercise/TwoDigitExercise.h"
+#include "screens/scoring/RunningTotal.h"
 #include "screens/scoring/SeriesRecords.h"
 #include "screens/scoring/VerdictPanel.h"
 
@@ -77,8 +78,7 @@ public:
     static constexpr int SeriesSlots = scoring::SeriesRecords::Slots;
     static constexpr int ShownSlots = scoring::SeriesRecords::Shown;
     static constexpr int RewardPictures = scoring::VerdictPanel::Pictures;
-    // The running total is a signed 16-bit count.
-    static constexpr int MostCorrect = 32767;
+    static constexpr int MostCorrect = scoring::MostCorrect;
 
     std::array<ui::TextBox*, SeriesSlots> Txtoef1{};
     std::array<ui::Picture*, RewardPictures> imgpop1{};
@@ -133,7 +133,6 @@ private:
     void retype(ui::TextBox* box);
     void status(const QString& text);
     QString secondRowText() const;
-    int menuTotal() const;
 
     zef::TwoDigitExercise currentExercise;
     QString productText;
