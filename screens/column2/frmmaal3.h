@@ -11,7 +11,6 @@
 
 #include <array>
 #include <memory>
-#include <string>
 
 class QPushButton;
 
