@@ -122,10 +122,7 @@ zef::AnswerReading OneDigitScreen::ReadBoxes() {
 
 bool OneDigitScreen::ShowVerdict() {
     const bool right = caption("lbluitkomst") == caption("lblcontrolegetal");
-    if (right)
-        verdict_->ShowCorrect(program.random());
-    else
-        verdict_->ShowWrong();
+    verdict_->Show(right, program.random());
     return right;
 }
 

@@ -364,10 +364,7 @@ void frmmaal3::cmdcontrole_Click() {
         verdict = zef::JudgeSum(currentExercise, sum);
     const bool right = verdict == zef::Verdict::Correct;
 
-    if (right)
-        verdict_->ShowCorrect(program.random());
-    else
-        verdict_->ShowWrong();
+    verdict_->Show(right, program.random());
     if (right) {
         correctTotal = scoring::Raised(correctTotal);
         txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));

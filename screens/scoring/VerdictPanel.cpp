@@ -49,6 +49,13 @@ void VerdictPanel::ShowWrong() {
     shpoordeel->setFill(rgb(Red));
 }
 
+void VerdictPanel::Show(bool right, zef::RandomSource& rng) {
+    if (right)
+        ShowCorrect(rng);
+    else
+        ShowWrong();
+}
+
 void VerdictPanel::Clear() {
     for (Picture* picture : imgpop1)
         picture->setVisible(false);

@@ -48,6 +48,8 @@ public:
     void ShowCorrect(zef::RandomSource& rng);
     // " F O U T " in white on red; the panel turns red as well.
     void ShowWrong();
+    // The one or the other.
+    void Show(bool right, zef::RandomSource& rng);
     // Pictures hidden, label empty and black on white, panel white.
     void Clear();
 
