@@ -53,7 +53,7 @@ void OneDigitScreen::buildBoard() {
     txt10 = box("txt10", t, ProblemTop, Disabled, "tientallen van het getal");
     txt100 = box("txt100", h, ProblemTop, Disabled, "honderdtallen van het getal");
 
-    verdict_ = std::make_unique<VerdictPanel>(*this, OneDigitVerdict);
+    verdict_ = std::make_unique<scoring::VerdictPanel>(*this, scoring::OneDigitVerdict);
     lbloordeel = verdict_->lbloordeel;
     shpoordeel = verdict_->shpoordeel;
     imgpop1 = verdict_->imgpop1;
@@ -122,10 +122,7 @@ zef::AnswerReading OneDigitScreen::ReadBoxes() {
 
 bool OneDigitScreen::ShowVerdict() {
     const bool right = caption("lbluitkomst") == caption("lblcontrolegetal");
-    if (right)
-        verdict_->ShowCorrect(program.random());
-    else
-        verdict_->ShowWrong();
+    verdict_->Show(right, program.random());
     return right;
 }
 

@@ -18,7 +18,7 @@
 //   status on cmdCreate  a hint about the keys             unchanged
 #include "app/Screen.h"
 #include "exercise/ColumnExercise.h"
-#include "screens/column1/VerdictPanel.h"
+#include "screens/scoring/VerdictPanel.h"
 #include "screens/keypad/Keypad.h"
 
 #include <QPoint>
@@ -53,7 +53,7 @@ class OneDigitScreen : public Screen {
 public:
     ~OneDigitScreen() override;
 
-    static constexpr int RewardPictures = VerdictPanel::Pictures;
+    static constexpr int RewardPictures = scoring::VerdictPanel::Pictures;
 
     ui::TextBox* txtduizendtal = nullptr;
     ui::TextBox* txthonderdtal = nullptr;
@@ -102,7 +102,7 @@ protected:
 private:
     BoardLayout layout_;
     std::unique_ptr<keypad::Keypad> keypad_;
-    std::unique_ptr<VerdictPanel> verdict_;
+    std::unique_ptr<scoring::VerdictPanel> verdict_;
 };
 
 } // namespace column1

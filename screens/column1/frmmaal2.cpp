@@ -6,16 +6,14 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
 
-#include <QByteArray>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace ui;
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, LightRed = 0xFFC0C0;
+constexpr int White = 0xFFFFFF, Green = 0x00FF00, LightRed = 0xFFC0C0;
 
 // Two buttons share each place on the left; the one that the pupil must be able to
 // reach when both are shown lies on top.
@@ -56,11 +54,6 @@ const ControlSpec AfterBoard[] = {
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
 };
 
-const char* const SlotNames[frmmaal2::SeriesSlots] = {
-    "oefening 1", "oefening 2", "oefening 3", "oefening 4",  "oefening 5",  "oefening 6",
-    "oefening 7", "oefening 8", "oefening 9", "oefening 10", "oefening 11",
-};
-
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
 } // namespace
@@ -68,14 +61,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 frmmaal2::frmmaal2(Program& program)
     : OneDigitScreen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135,
                      column1::ColumnBoard) {
-    for (int i = 0; i < SeriesSlots; ++i) {
-        const QByteArray name = arrayName("Txtoef1", i).toLatin1();
-        const int left = 120 + 1680 * (i % ShownSlots);
-        Txtoef1[i] = static_cast<TextBox*>(buildControl(
-            this, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, 4920, 1575, 360},
-                   .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < ShownSlots ? None : Hidden),
-                   .describe = SlotNames[i]}));
-    }
+    series_ = std::make_unique<scoring::SeriesRecords>(*this, scoring::OneDigitSeries);
+    Txtoef1 = series_->Txtoef1;
     build(BeforeKeypad);
     buildKeypad();
     build(AfterKeypad);
@@ -112,12 +99,6 @@ frmmaal2::frmmaal2(Program& program)
 
 frmmaal2::~frmmaal2() = default;
 
-int frmmaal2::menuTotal() const {
-    bool ok = false;
-    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
-    return ok ? std::clamp(value, 0, MostCorrect) : 0;
-}
-
 // ---------------------------------------------------------------- procedures
 
 void frmmaal2::ClearExercise() {
@@ -128,29 +109,11 @@ void frmmaal2::ClearExercise() {
     cmdaklas->setVisible(false);
 }
 
+// The colours of every slot but the last, and the count.
 void frmmaal2::ResetSeries() {
-    for (int i = 0; i < SeriesSlots - 1; ++i) {
-        Txtoef1[i]->setBackColour(rgb(White));
-        Txtoef1[i]->setForeColour(rgb(Black));
-    }
-    seriesCount = 0;
-}
-
-void frmmaal2::EmptySlots() {
-    for (TextBox* slot : Txtoef1) {
-        slot->setText(QString());
-        slot->setBackColour(rgb(White));
-    }
-}
-
-void frmmaal2::Record(const std::string& line, int back) {
-    // Going on past five records without a new series fills the hidden slots; once
-    // all eleven are used, further records are dropped.
-    if (seriesCount >= SeriesSlots)
-        return;
-    Txtoef1[seriesCount]->setText(text(line));
-    Txtoef1[seriesCount]->setBackColour(rgb(back));
-    ++seriesCount;
+    for (int i = 0; i < SeriesSlots - 1; ++i)
+        series_->Whiten(i);
+    series_->Restart();
 }
 
 // ---------------------------------------------------------------- load and activation
@@ -159,12 +122,12 @@ void frmmaal2::Form_Load() {
     ClearExercise();
     lblmededeling->setText(QStringLiteral("start een oefening met een klik op het vliegtuig"));
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 void frmmaal2::Form_Activate() {
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -188,46 +151,46 @@ void frmmaal2::cmdstart_Click() {
 void frmmaal2::cmdcontrole_Click() {
     answer = ReadBoxes();
     if (ShowVerdict())
-        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        correctTotal = scoring::Raised(correctTotal);
 
     // The answer is compared by its true value, however many digits were pasted in.
     const zef::Verdict verdict = zef::Judge(exercise, answer);
     if (verdict == zef::Verdict::Correct) {
         txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-        Record(txtresultaat->text().toStdString(), Green);
+        series_->Record(txtresultaat->text().toStdString(), Green);
     }
-    if (seriesCount == ShownSlots) {
+    if (series_->count() == ShownSlots) {
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(true);
     }
-    if (seriesCount <= ShownSlots) {
+    if (series_->count() <= ShownSlots) {
         if (verdict == zef::Verdict::TooBig) {
             txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(true);
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            Record(txtresultaat->text().toStdString(), LightRed);
+            series_->Record(txtresultaat->text().toStdString(), LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
             txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            Record(txtresultaat->text().toStdString(), LightRed);
+            series_->Record(txtresultaat->text().toStdString(), LightRed);
         }
     } else {
         cmdstop->setVisible(true);
         cmdnieuw->setVisible(true);
     }
-    if (seriesCount < ShownSlots) {
+    if (series_->count() < ShownSlots) {
         cmdstart->setVisible(true);
         requestFocus(cmdstart);
         cmdcontrole->setVisible(false);
     }
-    if (seriesCount == ShownSlots) {
+    if (series_->count() == ShownSlots) {
         cmdcontrole->setVisible(false);
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(false);
@@ -242,7 +205,7 @@ void frmmaal2::cmdcontrole_Click() {
 void frmmaal2::cmdnieuw_Click() {
     ClearExercise();
     ResetSeries();
-    EmptySlots();
+    series_->Empty();
     cmdstop2->setVisible(false);
     cmdcontrole->setVisible(false);
     cmdnieuw->setVisible(false);
@@ -255,8 +218,7 @@ void frmmaal2::cmdnieuw_Click() {
 void frmmaal2::cmdstop_Click() {
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
-    EmptySlots();
-    seriesCount = 0;
+    series_->Empty();
     cmdstop->setVisible(false);
     ClearExercise();
     lblmededeling->setText(QStringLiteral(" Wil je stoppen?"));
@@ -265,8 +227,7 @@ void frmmaal2::cmdstop_Click() {
 void frmmaal2::cmdstop2_Click() {
     ClearExercise();
     cmdstop2->setVisible(false);
-    EmptySlots();
-    seriesCount = 0;
+    series_->Empty();
     frmkiesbasis& menu = program.screen<frmkiesbasis>();
     program.ShowScreen(menu);
     program.HideScreen(*this);

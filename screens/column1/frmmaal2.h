@@ -2,8 +2,11 @@
 // Column multiplication of a three-digit number by a one-digit multiplier, in series
 // of five, with the carry-note keypad and a way into the times-table room.
 #include "screens/column1/OneDigitScreen.h"
+#include "screens/scoring/RunningTotal.h"
+#include "screens/scoring/SeriesRecords.h"
 
 #include <array>
+#include <memory>
 
 class QLabel;
 
@@ -41,10 +44,9 @@ public:
     QLabel* lblmemo5 = nullptr;
 
     // The series has eleven slots; five are shown.
-    static constexpr int SeriesSlots = 11;
-    static constexpr int ShownSlots = 5;
-    // The running total is a signed 16-bit count.
-    static constexpr int MostCorrect = 32767;
+    static constexpr int SeriesSlots = scoring::SeriesRecords::Slots;
+    static constexpr int ShownSlots = scoring::SeriesRecords::Shown;
+    static constexpr int MostCorrect = scoring::MostCorrect;
 
     std::array<ui::TextBox*, SeriesSlots> Txtoef1{};
     ui::PictureButton* cmdaklas = nullptr;
@@ -57,17 +59,13 @@ public:
     ui::Label* lblmededeling = nullptr;
 
     int total() const { return correctTotal; }
-    int records() const { return seriesCount; }
+    int records() const { return series_->count(); }
 
 private:
     void ClearExercise();
     void ResetSeries();
-    // Writes one record line into the next slot of the series.
-    void Record(const std::string& line, int back);
-    void EmptySlots();
-    int menuTotal() const;
 
     int correctTotal = 0;
-    int seriesCount = 0;
+    std::unique_ptr<scoring::SeriesRecords> series_;
     zef::AnswerReading answer;
 };

@@ -6,15 +6,13 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
 
-#include <QByteArray>
 #include <QPushButton>
-#include <algorithm>
 
 using namespace ui;
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000, LightRed = 0xFFC0C0;
+constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, LightRed = 0xFFC0C0;
 constexpr int Back = 0xFFC080;
 constexpr FontSpec DigitFont{"Arial", 24, Bold};
 
@@ -98,7 +96,7 @@ const ControlSpec BeforeKeypad[] = {
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
 
-// Design order, after the keypad and before the reward pictures.
+// Design order, after the keypad and before the verdict panel.
 const ControlSpec AfterKeypad[] = {
     {.name = "Lbltrainer", .kind = Kind::Label, .at = {240, 240, 1815, 2535}, .back = Black, .fore = White,
      .font = {"MS Sans Serif", 8.25, Bold}, .flags = Hidden | Centred, .describe = "tafel", .layer = InFront},
@@ -106,23 +104,14 @@ const ControlSpec AfterKeypad[] = {
      .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
     {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3000, 3000, 2100}, .picture = "bord.svg"},
     {.name = "Image2", .kind = Kind::Picture, .at = {10920, 6000, 480, 420}, .picture = "logo.svg"},
-    {.name = "lbloordeel", .kind = Kind::Label, .at = {360, 1920, 1575, 375}, .back = 0xFF8080, .fore = White,
-     .font = {"Arial", 14.25, Bold}, .flags = Centred, .describe = "oordeel"},
-    {.name = "shpoordeel", .kind = Kind::RoundShape, .at = {120, 120, 2055, 2775}, .border = 0x800080,
-     .borderWidth = 4},
 };
 
-// Decoration, after the reward pictures.
+// Decoration, after the verdict panel.
 const ControlSpec Decoration[] = {
     {.name = "Shape2", .kind = Kind::Shape, .at = {240, 5640, 8535, 600}, .back = 0xE0E0E0, .border = 0xE0E0E0},
     {.name = "Shape3", .kind = Kind::RoundShape, .at = {240, 3120, 1095, 1935}, .border = 0x800080},
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {7920, 2880, 3240, 2340}},
     {.name = "Shape5", .kind = Kind::RoundShape, .at = {9120, 5280, 1335, 1215}, .border = 0x800080},
-};
-
-const char* const SlotNames[frmmaal3::SeriesSlots] = {
-    "oefening 1", "oefening 2", "oefening 3", "oefening 4",  "oefening 5",  "oefening 6",
-    "oefening 7", "oefening 8", "oefening 9", "oefening 10", "oefening 11",
 };
 
 const QString AklasHint = QStringLiteral(" Je kunt een geheugensteuntje uit de A-klas gebruiken.");
@@ -144,23 +133,14 @@ frmmaal3::frmmaal3(Program& program)
     trmaklas2->start();
 
     build(BeforeKeypad);
-    for (int i = 0; i < SeriesSlots; ++i) {
-        const QByteArray name = arrayName("Txtoef1", i).toLatin1();
-        const int left = 360 + 1680 * (i % ShownSlots);
-        Txtoef1[i] = static_cast<TextBox*>(buildControl(
-            this, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, 5760, 1575, 360},
-                   .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < ShownSlots ? None : Hidden),
-                   .describe = SlotNames[i]}));
-    }
+    series_ = std::make_unique<scoring::SeriesRecords>(*this, scoring::TwoDigitSeries);
+    Txtoef1 = series_->Txtoef1;
     keypad_ = std::make_unique<keypad::Keypad>(*this, keypad::TwoDigitLayout, [this] { FocusNextBox(); });
     build(AfterKeypad);
-    for (int i = 0; i < RewardPictures; ++i) {
-        const QByteArray name = arrayName("imgpop1", i).toLatin1();
-        const QByteArray picture = "beloning" + QByteArray::number(i + 1) + ".svg";
-        imgpop1[i] = static_cast<Picture*>(buildControl(
-            this, {.name = name.constData(), .kind = Kind::Picture, .at = {540, 480 + 40 * i, 1200, 1200},
-                   .flags = Hidden, .picture = picture.constData(), .describe = "beloning"}));
-    }
+    verdict_ = std::make_unique<scoring::VerdictPanel>(*this, scoring::TwoDigitVerdict);
+    lbloordeel = verdict_->lbloordeel;
+    shpoordeel = verdict_->shpoordeel;
+    imgpop1 = verdict_->imgpop1;
     build(Decoration);
 
     BIND(cmdaklas2);
@@ -192,8 +172,6 @@ frmmaal3::frmmaal3(Program& program)
     BIND(txtresultaat);
     BIND(Lbltrainer);
     BIND(lblmededeling);
-    BIND(lbloordeel);
-    BIND(shpoordeel);
     // Before the first exercise the aeroplane is the one thing to press.
     cmdstart->setFocus();
     // Tab follows the order of work: start, the rows from the units leftwards, the sum,
@@ -254,64 +232,8 @@ QString frmmaal3::secondRowText() const {
            QStringLiteral(" van de vermenigvuldiger. Je schrijft niets in het vakje van de eenheden.");
 }
 
-int frmmaal3::menuTotal() const {
-    bool ok = false;
-    const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
-    return ok ? std::clamp(value, 0, MostCorrect) : 0;
-}
-
-// ---------------------------------------------------------------- verdict panel and records
-
-void frmmaal3::clearVerdict() {
-    for (Picture* picture : imgpop1)
-        picture->setVisible(false);
-    lbloordeel->setBackColour(rgb(White));
-    lbloordeel->setForeColour(rgb(Black));
-    lbloordeel->setText(QString());
-    shpoordeel->setFill(rgb(White));
-}
-
-void frmmaal3::showVerdict(bool right) {
-    if (right) {
-        lbloordeel->setBackColour(rgb(Green));
-        lbloordeel->setText(QStringLiteral(" P R I M A "));
-        lbloordeel->setForeColour(rgb(Black));
-        zef::RandomSource& rng = program.random();
-        rng.reseed();
-        // Six choices: the seventh picture is never drawn.
-        const int k = std::clamp(zef::DrawInt(rng, 6, 1), 1, 6);
-        imgpop1[k - 1]->setVisible(true);
-    } else {
-        lbloordeel->setBackColour(rgb(Red));
-        lbloordeel->setText(QStringLiteral(" F O U T "));
-        lbloordeel->setForeColour(rgb(White));
-        shpoordeel->setFill(rgb(Red));
-    }
-}
-
-void frmmaal3::writeRecord(const std::string& line, int back) {
-    // Re-checks past the fifth record fill the hidden slots; once all eleven are used,
-    // further records are dropped.
-    if (seriesCount >= SeriesSlots)
-        return;
-    Txtoef1[seriesCount]->setText(text(line));
-    Txtoef1[seriesCount]->setBackColour(rgb(back));
-    ++seriesCount;
-}
-
-void frmmaal3::emptyRecords() {
-    for (TextBox* slot : Txtoef1) {
-        slot->setText(QString());
-        slot->setBackColour(rgb(White));
-    }
-}
-
-void frmmaal3::ResetRecordHighlight() {
-    if (seriesCount < 0 || seriesCount >= SeriesSlots)
-        return;
-    Txtoef1[seriesCount]->setBackColour(rgb(White));
-    Txtoef1[seriesCount]->setForeColour(rgb(Black));
-}
+// A twelfth record's slot does not exist and is left alone.
+void frmmaal3::ResetRecordHighlight() { series_->Whiten(series_->count()); }
 
 // ---------------------------------------------------------------- procedures
 
@@ -321,7 +243,7 @@ void frmmaal3::ClearBoard() {
     txtduizendtal->setVisible(false);
     for (TextBox* b : {txt1, txt10, txt100, txteenheid, txttiental, txthonderdtal, txtduizendtal})
         b->setText(QString());
-    clearVerdict();
+    verdict_->Clear();
     keypad_->HideKeypad();
     for (TextBox* b : {txtresultaat, txtleeg2, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
         b->setText(QString());
@@ -370,7 +292,7 @@ void frmmaal3::Form_Load() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // Every activation clears the board; the series goes on.
@@ -378,7 +300,7 @@ void frmmaal3::Form_Activate() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = menuTotal();
+    correctTotal = scoring::MenuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -451,41 +373,41 @@ void frmmaal3::cmdcontrole_Click() {
         verdict = zef::JudgeSum(currentExercise, sum);
     const bool right = verdict == zef::Verdict::Correct;
 
-    showVerdict(right);
+    verdict_->Show(right, program.random());
     if (right) {
-        correctTotal = std::min(correctTotal + 1, MostCorrect);
+        correctTotal = scoring::Raised(correctTotal);
         txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
-        writeRecord(plain(txtresultaat->text()), Green);
+        series_->Record(plain(txtresultaat->text()), Green);
     }
-    if (seriesCount == ShownSlots)
+    if (series_->count() == ShownSlots)
         cmdstop->setVisible(true);
-    if (seriesCount <= ShownSlots) {
+    if (series_->count() <= ShownSlots) {
         if (verdict == zef::Verdict::TooBig) {
             txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            writeRecord(plain(txtresultaat->text()), LightRed);
+            series_->Record(plain(txtresultaat->text()), LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
             txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
-            if (seriesCount == ShownSlots) {
+            if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            writeRecord(plain(txtresultaat->text()), LightRed);
+            series_->Record(plain(txtresultaat->text()), LightRed);
         }
     } else {
         cmdstop->setVisible(true);
         cmdnieuw->setVisible(true);
     }
-    if (seriesCount < ShownSlots) {
+    if (series_->count() < ShownSlots) {
         cmdstart->setVisible(true);
         requestFocus(cmdstart);
         cmdcontrole->setVisible(false);
     }
-    if (seriesCount == ShownSlots) {
+    if (series_->count() == ShownSlots) {
         cmdcontrole->setVisible(false);
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(true);
@@ -497,8 +419,7 @@ void frmmaal3::cmdcontrole_Click() {
 void frmmaal3::cmdnieuw_Click() {
     ClearBoard();
     ResetRecordHighlight();
-    emptyRecords();
-    seriesCount = 0;
+    series_->Empty();
     cmdcontrole->setVisible(false);
     cmdnieuw->setVisible(false);
     cmdstop->setVisible(false);
@@ -510,8 +431,7 @@ void frmmaal3::cmdnieuw_Click() {
 void frmmaal3::cmdstop_Click() {
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
-    emptyRecords();
-    seriesCount = 0;
+    series_->Empty();
     cmdnieuw->setVisible(false);
     cmdstop->setVisible(false);
     ClearBoard();

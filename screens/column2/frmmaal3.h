@@ -5,10 +5,12 @@
 // judged. Series of five, the carry-note keypad and a times-table reminder on the screen.
 #include "app/Screen.h"
 #include "exercise/TwoDigitExercise.h"
+#include "screens/scoring/RunningTotal.h"
+#include "screens/scoring/SeriesRecords.h"
+#include "screens/scoring/VerdictPanel.h"
 
 #include <array>
 #include <memory>
-#include <string>
 
 class QPushButton;
 
@@ -72,11 +74,10 @@ public:
     void txtuitkomstTD_Click() { retype(txtuitkomstTD); }
 
     // The series has eleven slots; five are shown.
-    static constexpr int SeriesSlots = 11;
-    static constexpr int ShownSlots = 5;
-    static constexpr int RewardPictures = 7;
-    // The running total is a signed 16-bit count.
-    static constexpr int MostCorrect = 32767;
+    static constexpr int SeriesSlots = scoring::SeriesRecords::Slots;
+    static constexpr int ShownSlots = scoring::SeriesRecords::Shown;
+    static constexpr int RewardPictures = scoring::VerdictPanel::Pictures;
+    static constexpr int MostCorrect = scoring::MostCorrect;
 
     std::array<ui::TextBox*, SeriesSlots> Txtoef1{};
     std::array<ui::Picture*, RewardPictures> imgpop1{};
@@ -118,7 +119,7 @@ public:
     const zef::TwoDigitExercise& exercise() const { return currentExercise; }
     QString product() const { return productText; }
     int total() const { return correctTotal; }
-    int records() const { return seriesCount; }
+    int records() const { return series_->count(); }
 
 private:
     void ClearBoard();
@@ -128,21 +129,15 @@ private:
     void ShowTableT();
     void ResetRecordHighlight();
 
-    // The verdict panel and the series records, kept apart so that they read as one piece.
-    void clearVerdict();
-    void showVerdict(bool right);
-    void writeRecord(const std::string& line, int back);
-    void emptyRecords();
-
     void retype(ui::TextBox* box);
     void status(const QString& text);
     QString secondRowText() const;
-    int menuTotal() const;
 
     zef::TwoDigitExercise currentExercise;
     QString productText;
     QString sumText;  // the pupil's sum as read at the last check
     int correctTotal = 0;
-    int seriesCount = 0;
     std::unique_ptr<keypad::Keypad> keypad_;
+    std::unique_ptr<scoring::VerdictPanel> verdict_;
+    std::unique_ptr<scoring::SeriesRecords> series_;
 };

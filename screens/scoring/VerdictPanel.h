@@ -16,7 +16,7 @@ class Picture;
 class Shape;
 } // namespace ui
 
-namespace column1 {
+namespace scoring {
 
 struct VerdictLayout {
     ui::Twips panel;     // shpoordeel
@@ -31,6 +31,11 @@ inline constexpr VerdictLayout OneDigitVerdict{
     .panel = {120, 120, 1815, 2055}, .label = {240, 1680, 1575, 375}, .labelBack = 0xFFFFFF,
     .picture = {360, 480, 1200, 1200}, .pictureStep = 40};
 
+// The two-digit multiplier screen.
+inline constexpr VerdictLayout TwoDigitVerdict{
+    .panel = {120, 120, 2055, 2775}, .label = {360, 1920, 1575, 375}, .labelBack = 0xFF8080,
+    .picture = {540, 480, 1200, 1200}, .pictureStep = 40};
+
 class VerdictPanel {
 public:
     static constexpr int Pictures = 7;
@@ -43,6 +48,8 @@ public:
     void ShowCorrect(zef::RandomSource& rng);
     // " F O U T " in white on red; the panel turns red as well.
     void ShowWrong();
+    // The one or the other.
+    void Show(bool right, zef::RandomSource& rng);
     // Pictures hidden, label empty and black on white, panel white.
     void Clear();
 
@@ -51,4 +58,4 @@ public:
     std::array<ui::Picture*, Pictures> imgpop1{};
 };
 
-} // namespace column1
+} // namespace scoring

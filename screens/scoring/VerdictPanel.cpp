@@ -1,4 +1,4 @@
-#include "screens/column1/VerdictPanel.h"
+#include "screens/scoring/VerdictPanel.h"
 
 #include "exercise/Random.h"
 #include "ui/Controls.h"
@@ -8,7 +8,7 @@
 
 using namespace ui;
 
-namespace column1 {
+namespace scoring {
 
 namespace {
 constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, Red = 0xFF0000;
@@ -49,6 +49,13 @@ void VerdictPanel::ShowWrong() {
     shpoordeel->setFill(rgb(Red));
 }
 
+void VerdictPanel::Show(bool right, zef::RandomSource& rng) {
+    if (right)
+        ShowCorrect(rng);
+    else
+        ShowWrong();
+}
+
 void VerdictPanel::Clear() {
     for (Picture* picture : imgpop1)
         picture->setVisible(false);
@@ -58,4 +65,4 @@ void VerdictPanel::Clear() {
     shpoordeel->setFill(rgb(White));
 }
 
-} // namespace column1
+} // namespace scoring
