@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
@@ -20,13 +21,7 @@ Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
     ui::installAccessibility();
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
-    endHandler_ = [this] {
-        for (auto& entry : screens_)
-            entry.second->hide();
-        if (main_)
-            main_->hide();
-        QApplication::quit();
-    };
+    endHandler_ = [this] { closeAll(); };
 }
 
 Program::~Program() {
@@ -58,6 +53,18 @@ void Program::start() {
 void Program::end() {
     if (endHandler_)
         endHandler_();
+}
+
+void Program::closeAll() {
+    // Nothing of a screen may run once the run is over: its timers stop first, then every
+    // window goes, popups and tips included (hidden, so no screen can refuse), and the event
+    // loop returns from exec() unconditionally. The screens are freed with the Program.
+    for (auto& entry : screens_)
+        for (QTimer* timer : entry.second->findChildren<QTimer*>())
+            timer->stop();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(0);
 }
 
 void Program::adopt(ui::Form& form) {

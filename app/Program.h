@@ -24,7 +24,8 @@ public:
     // Start-up: the main window's load step (welcome screen in front), then the main window.
     void start();
 
-    // Ending the program: by default every window hides and the event loop ends.
+    // Ending the program: by default every screen timer stops, every window closes and
+    // the event loop ends with status 0.
     void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
     void end();
 
@@ -59,6 +60,7 @@ public:
     void setRandom(std::unique_ptr<zef::RandomSource> source) { random_ = std::move(source); }
 
 private:
+    void closeAll();
     void adopt(ui::Form& form);
     void windowActivated(ui::Form* form);
     void mainWindowActivated();

@@ -14,7 +14,7 @@ QString spoken(QString text) {
     // Captions keep their CR LF; a reader wants one line.
     text.replace(QLatin1String("\r\n"), QLatin1String(" "));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text.trimmed();
+    return text;
 }
 
 // A label says what it shows now; a fixed purpose is its description.

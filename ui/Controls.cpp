@@ -2,6 +2,7 @@
 
 #include "ui/Keyboard.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ void requestFocus(QWidget* w) {
     w->setFocus(Qt::OtherFocusReason);
 }
 
-void setTabChain(std::initializer_list<QWidget*> chain) {
+void setTabChain(const std::vector<QWidget*>& chain) {
     QWidget* previous = nullptr;
     for (QWidget* w : chain) {
         if (previous)
@@ -41,6 +42,14 @@ Label::Label(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTransparent(true);
+}
+
+void Label::setText(const QString& text) {
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Label::setBackColour(const QColor& c) {

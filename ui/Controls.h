@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 #include <memory>
 
 class QSvgRenderer;
@@ -21,7 +21,7 @@ inline bool isShown(const QWidget* w) { return !w->isHidden(); }
 void requestFocus(QWidget* w);
 
 // Puts the controls in this tab order, one after the other.
-void setTabChain(std::initializer_list<QWidget*> chain);
+void setTabChain(const std::vector<QWidget*>& chain);
 
 // Sets one colour role for the active, inactive and disabled states alike, so a
 // display-only control looks like a working one.
@@ -33,6 +33,8 @@ class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent = nullptr);
+    // Sets the caption and tells a screen reader that what the label says has changed.
+    void setText(const QString& text);
     void setBackColour(const QColor& c);
     void setForeColour(const QColor& c);
     // A label without a colour of its own lets its background show through.

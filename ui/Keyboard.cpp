@@ -1,5 +1,6 @@
 #include "ui/Keyboard.h"
 
+#include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Look.h"
 
@@ -19,9 +20,9 @@ void refreshFocus() {
         w->update();
 }
 
-bool enterClicks(QAbstractButton* button) {
-    auto* form = qobject_cast<Form*>(button->window());
-    return button->isEnabled() && button->isVisible() && (!form || form->enterClicksButtons());
+bool enterClicks(QWidget* control) {
+    auto* form = qobject_cast<Form*>(control->window());
+    return control->isEnabled() && control->isVisible() && (!form || form->enterClicksButtons());
 }
 
 class KeyboardRules : public QObject {
@@ -43,6 +44,13 @@ protected:
                 // A held key clicks once, as Space does.
                 if (!key->isAutoRepeat())
                     button->click();
+                return true;
+            }
+            // Enter on an answer box does what a click on it does.
+            auto* box = qobject_cast<TextBox*>(receiver);
+            if (enter && box && box->isEnabled() && enterClicks(box)) {
+                if (!key->isAutoRepeat())
+                    emit box->clicked();
                 return true;
             }
             break;

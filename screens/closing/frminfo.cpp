@@ -1,4 +1,145 @@
 #include "screens/closing/frminfo.h"
 
-frminfo::frminfo(Program& program)
-    : Screen(program, "frminfo", QStringLiteral(""), 10185, 5925, 0x6F6F6F) {}
+#include "app/Program.h"
+#include "screens/closing/StatusBar.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
+
+#include <QFontMetricsF>
+#include <QProgressBar>
+
+using namespace ui;
+
+namespace {
+
+constexpr int LightYellow = 0xFFFFC0, Navy = 0x000080, White = 0xFFFFFF;
+constexpr int TimerMs = 75;
+constexpr int LastTick = 150;          // the bar's maximum; the tick after it ends the program
+constexpr Twips BarDesign{3240, 5280, 2775, 255};
+
+constexpr FontSpec Arial825{"Arial", 8.25};
+constexpr const char* MakerSite = "www.torvaleno.example";
+
+// The yellow credit area is only a background: the credits stand on the screen itself,
+// in its coordinates, so the panel takes the lowest layer.
+const ControlSpec Controls[] = {
+    {.name = "Frame1", .kind = Kind::Panel, .at = {1560, 360, 7080, 4050}, .back = LightYellow,
+     .describe = "Over de maker", .layer = 0},
+    {.name = "Imgzon", .kind = Kind::Picture, .at = {0, 720, 2520, 2610}, .picture = "zon.svg", .describe = "zon"},
+    {.name = "lblmemo", .kind = Kind::Label, .caption = "Voor jou gemaakt door ", .at = {2355, 720, 3255, 330},
+     .back = LightYellow, .font = {"Arial", 14.25, Bold}},
+    {.name = "lblinstituut", .kind = Kind::Label, .caption = "TORVALENO ", .at = {2520, 1440, 4245, 660},
+     .back = LightYellow, .font = {"Arial", 27.75, Bold}},
+    {.name = "lblmening", .kind = Kind::Label, .caption = "software om te trainen", .at = {3480, 2340, 3375, 360},
+     .back = LightYellow, .font = {"Arial", 15.75, Bold}, .flags = RightAligned},
+    {.name = "Lblidee", .kind = Kind::Label, .caption = "Odo Zefvelt", .at = {840, 3720, 1095, 255},
+     .back = LightYellow, .font = {"Arial", 9.75}},
+    {.name = "lbladres1", .kind = Kind::Label, .caption = "onderwijzer en maker van leerprogramma's",
+     .at = {2640, 3240, 3855, 240}, .back = LightYellow, .font = Arial825},
+    {.name = "Lblwebinfo", .kind = Kind::Label, .caption = "geboren in 1941 in Zonnedal",
+     .at = {4680, 3480, 3840, 240}, .back = LightYellow, .font = Arial825},
+    {.name = "lblmail", .kind = Kind::Label, .caption = "diploma onderwijzer in 1961", .at = {3840, 3720, 3840, 240},
+     .back = LightYellow, .font = Arial825},
+    {.name = "imgmaker", .kind = Kind::Picture, .tip = "auteur", .at = {240, 3480, 480, 480}, .picture = "maker.svg"},
+    {.name = "Image4", .kind = Kind::Picture, .tip = MakerSite, .at = {120, 4080, 480, 420}, .picture = "logo.svg"},
+    {.name = "Image3", .kind = Kind::Picture, .tip = MakerSite, .at = {8760, 4080, 480, 420}, .picture = "logo.svg"},
+    {.name = "lblgeld", .kind = Kind::Label, .at = {1560, 4440, 7080, 735}, .back = Navy, .fore = White,
+     .font = {"Arial", 14.25}, .flags = Centred, .describe = "Waar je de software vindt"},
+};
+
+// Enabling a timer that already runs leaves its rhythm alone.
+void enable(QTimer* timer) {
+    if (!timer->isActive())
+        timer->start();
+}
+
+} // namespace
+
+frminfo::frminfo(Program& program) : Screen(program, "frminfo", QString(), 10185, 5925, 0x6F6F6F) {
+    // The screen has no caption; a screen reader still names its window.
+    setAccessibleName(QStringLiteral("Tot ziens"));
+    build(Controls);
+    BIND(lblgeld);
+
+    StatusBar1 = new StatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setAccessibleName(QStringLiteral("Statusbalk"));
+    StatusBar1->setGeometry(rectFromTwips(0, 5550, 10185, 375));
+    StatusBar1->addPanel(StatusPanel::Text, 2000)->setAccessibleName(QStringLiteral("Lopende tekst"));
+    StatusBar1->addPanel(StatusPanel::Text, 3500)->setAccessibleName(QStringLiteral("Voortgang"));
+    StatusBar1->addPanel(StatusPanel::Date, 1200)->setAccessibleName(QStringLiteral("Datum"));
+    StatusBar1->addPanel(StatusPanel::Time, 1000)->setAccessibleName(QStringLiteral("Tijd"));
+    StatusBar1->addPanel(StatusPanel::Text, 3000, QStringLiteral("Gratis software"))
+        ->setAccessibleName(QStringLiteral("Gratis software"));
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Voortgang"));
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setGeometry(rectFromTwips(BarDesign.left, BarDesign.top, BarDesign.width, BarDesign.height));
+
+    Timer1 = new ui::Timer(this, "Timer1", TimerMs, [this] { Timer1_Timer(); });
+    // The closing takes 151 ticks: a coarse timer's small delays would add up.
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void frminfo::Form_Load() {
+    lblgeld->setText(QStringLiteral(" Sinds mijn 60ste verjaardag is de software gratis\r\n via ") +
+                     QLatin1String(MakerSite) + QLatin1Char(' '));
+    ProgressBar1->setRange(0, LastTick);
+    DockProgressBar(true);
+    enable(Timer1);
+    StatusPanel* line = StatusBar1->panel(1);
+    line->setText(QStringLiteral("Torvaleno,educatieve software voor de basisschool"));
+    line->setTag(QString());
+    CentreOnScreen(*this);
+}
+
+void frminfo::Form_Activate() {
+    ProgressBar1->setRange(0, LastTick);
+    DockProgressBar(true);
+    enable(Timer1);
+}
+
+void frminfo::DockProgressBar(bool on) {
+    if (on) {
+        const QRect panel = StatusBar1->panelRect(2);
+        if (ProgressBar1->parentWidget() != StatusBar1)
+            ProgressBar1->setParent(StatusBar1);
+        ProgressBar1->setGeometry(panel);
+        ProgressBar1->raise();
+        ProgressBar1->show();
+        ProgressBar1->setValue(0);
+    } else {
+        if (ProgressBar1->parentWidget() != this)
+            ProgressBar1->setParent(this);
+        ProgressBar1->setGeometry(rectFromTwips(BarDesign.left, BarDesign.top, BarDesign.width, BarDesign.height));
+        ProgressBar1->hide();
+    }
+}
+
+void frminfo::Timer1_Timer() {
+    StatusPanel* line = StatusBar1->panel(1);
+    if (line->tag().isEmpty()) {
+        // As many blanks as fill the panel, so the line comes in from its right edge.
+        const double blank = QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')) * TwipsPerPixel;
+        const int blanks = blank > 0 ? qRound(line->widthTwips() / blank) : 0;
+        line->setTag(QString(blanks, QLatin1Char(' ')) + line->text());
+        line->setText(line->tag());
+    }
+    if (!line->text().isEmpty())
+        line->setText(line->text().mid(1));
+    else
+        line->setText(line->tag());
+
+    ++tickCount;
+    if (tickCount > LastTick) {
+        Timer1->stop();
+        DockProgressBar(false);
+        tickCount = 0;
+        program.HideScreen(*this);
+        program.end();
+        return;
+    }
+    ProgressBar1->setValue(tickCount);
+}

@@ -131,4 +131,12 @@ bool OneDigitScreen::ShowVerdict() {
 
 void OneDigitScreen::FocusNextBox() { keypad::FocusNextBox({txteenheid, txttiental, txthonderdtal, txtduizendtal}); }
 
+void OneDigitScreen::setWorkOrder(QWidget* start, const std::vector<QWidget*>& buttons) {
+    std::vector<QWidget*> chain{start, txteenheid, txttiental, txthonderdtal, txtduizendtal};
+    for (QWidget* key : keypad_->tabStops())
+        chain.push_back(key);
+    chain.insert(chain.end(), buttons.begin(), buttons.end());
+    ui::setTabChain(chain);
+}
+
 } // namespace column1

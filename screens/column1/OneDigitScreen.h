@@ -25,6 +25,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace ui {
 class Label;
@@ -89,6 +90,9 @@ protected:
     // The verdict on the answer read last; true when it is right.
     bool ShowVerdict();
     void FocusNextBox();
+    // The order of work for Tab: start, the answer from the units leftwards, the carry
+    // notes, then the screen's own buttons in the order given.
+    void setWorkOrder(QWidget* start, const std::vector<QWidget*>& buttons);
 
     void setCaption(const char* label, const QString& text);
     QString caption(const char* label) const;

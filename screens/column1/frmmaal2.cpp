@@ -92,12 +92,7 @@ frmmaal2::frmmaal2(Program& program)
     BIND(lblmemo5);
     BIND(lblmededeling);
 
-    // The order of work: start, the answer from the units leftwards, the carry notes,
-    // the check, the series buttons, back to the menu.
-    const keypad::Keypad& k = keypad();
-    setTabChain({cmdstart, txteenheid, txttiental, txthonderdtal, txtduizendtal, k.cmdCreate, k.cmdhelp[0],
-                 k.cmdhelp[1], k.cmdhelp[2], k.cmdhelp[3], k.cmdhelp[4], k.cmdhelp[5], k.cmdhelp[6], k.cmdhelp[7],
-                 k.cmdhelp[8], k.cmdhelpstip, cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
+    setWorkOrder(cmdstart, {cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
 
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });

@@ -196,6 +196,15 @@ frmmaal3::frmmaal3(Program& program)
     BIND(shpoordeel);
     // Before the first exercise the aeroplane is the one thing to press.
     cmdstart->setFocus();
+    // Tab follows the order of work: start, the rows from the units leftwards, the sum,
+    // the carry notes, the reminders, the check, the series buttons, back to the menu.
+    std::vector<QWidget*> chain{cmdstart,    txteenheid,     txttiental,     txthonderdtal,      txtduizendtal,
+                                txtleeg2,    txttiental2,    txthonderdtal2, txtduizendtal2,     txttienduizendtal2,
+                                txtuitkomstE, txtuitkomstT,  txtuitkomstH,   txtuitkomstD,       txtuitkomstTD};
+    for (QWidget* key : keypad_->tabStops())
+        chain.push_back(key);
+    chain.insert(chain.end(), {cmdaklas1, cmdaklas2, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
+    setTabChain(chain);
 
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });

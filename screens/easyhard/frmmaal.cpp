@@ -90,6 +90,7 @@ frmmaal::frmmaal(Program& program)
     BIND(cmdcontrole);
     BIND(cmdstart);
     BIND(lblmededeling);
+    setWorkOrder(cmdstart, {cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
 
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });

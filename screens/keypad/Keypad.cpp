@@ -66,6 +66,13 @@ Keypad::Keypad(QWidget& host, const Layout& layout, std::function<void()> focusN
     QObject::connect(cmdhelpstip, &QPushButton::clicked, &host, [this] { cmdhelp_Click(cmdhelpstip); });
 }
 
+std::vector<QWidget*> Keypad::tabStops() const {
+    std::vector<QWidget*> stops{cmdCreate};
+    stops.insert(stops.end(), cmdhelp.begin(), cmdhelp.end());
+    stops.push_back(cmdhelpstip);
+    return stops;
+}
+
 void Keypad::ShowKeypad() {
     txthulp->setVisible(true);
     for (QPushButton* key : cmdhelp)

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
@@ -69,6 +70,9 @@ public:
     // Builds the panel's controls on host; a key press writes the note and then calls
     // focusNextBox.
     Keypad(QWidget& host, const Layout& layout, std::function<void()> focusNextBox);
+
+    // "onthouden", the keys 1 to 9 and the point, in the order the pupil tabs through them.
+    std::vector<QWidget*> tabStops() const;
 
     void ShowKeypad();
     // Keys hidden, note emptied and hidden; cmdCreate too where the layout says so.

@@ -22,7 +22,7 @@ constexpr FontSpec TotalFont{"MS Sans Serif", 13.5};
 const ControlSpec Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {3360, 120, 6495, 5655}},
     {.name = "Image1", .kind = Kind::Picture, .at = {0, 3000, 3180, 4125}, .picture = "menu_beeld.svg"},
-    {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.be", .at = {3000, 6720, 480, 420},
+    {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.example", .at = {3000, 6720, 480, 420},
      .picture = "logo.svg"},
     {.name = "Command1", .kind = Kind::Button, .caption = "Ik kijk naar een getal", .tip = "L E E R ",
      .at = {3960, 360, 5295, 855}, .font = ButtonFont},

@@ -68,6 +68,8 @@ frmtest::frmtest(Program& program)
     BIND(lblhonderd);
     BIND(lbltiental);
     BIND(lbleenheid);
+    // The steps in the order the pupil takes them, then the way out.
+    setTabChain({cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop});
 
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdeenheid, &QPushButton::clicked, this, [this] { cmdeenheid_Click(); });
