@@ -7,6 +7,7 @@ set -euo pipefail
 build=${1:-build-test}
 steps=${2:-1000000}
 cmake --build "$build" --target random_pupil_test >/dev/null
-export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} ZEF_PUPIL_STEPS=$steps
+export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0} ZEF_PUPIL_STEPS=$steps \
+  QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-86400000}
 [ -n "${3:-}" ] && export ZEF_PUPIL_SEED=$3
 /usr/bin/time -v "$build/tests/random_pupil_test" 2> >(grep -E 'Elapsed|Maximum resident' >&2)

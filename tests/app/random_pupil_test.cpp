@@ -352,6 +352,17 @@ private slots:
         Pupil pupil(seed);
         for (std::uint64_t n = 1; n <= steps; ++n) {
             const QString fault = pupil.step();
+            if (n % 100000 == 0) {
+                long pages = 0, resident = 0;
+                if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+                    if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+                        resident = 0;
+                    std::fclose(f);
+                }
+                std::printf("random pupil: %llu steps done, %d runs, resident %ld KiB\n", (unsigned long long)n,
+                            pupil.runs(), resident * 4);
+                std::fflush(stdout);
+            }
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("step %1: %2 (replay: ZEF_PUPIL_SEED=%3 ZEF_PUPIL_STEPS=%1)")
                                      .arg(n).arg(fault).arg(seed)));
