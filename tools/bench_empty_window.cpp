@@ -1,5 +1,8 @@
-// Baseline for the start-up benchmark: an empty Qt Widgets window with a menu bar,
-// ended as soon as it has painted once.
+// Baseline for the benchmarks: an empty Qt Widgets window with a menu bar, of the same
+// size as the program's main window.
+//   bench_empty_window           ends as soon as it has painted once (start-up)
+//   bench_empty_window rest <s>  stays s seconds after its first paint (memory)
+//   bench_empty_window idle <s>  the same, and prints the CPU time those seconds cost (ms)
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -7,19 +10,52 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
+int restSeconds = 0;
+bool reportCpu = false;
+
+double cpuMs() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return (double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+}
+
 class Window : public QMainWindow {
 protected:
     void paintEvent(QPaintEvent* e) override {
         QMainWindow::paintEvent(e);
-        QTimer::singleShot(0, qApp, &QApplication::quit);
+        if (painted_)
+            return;
+        painted_ = true;
+        if (restSeconds == 0) {
+            QTimer::singleShot(0, qApp, &QApplication::quit);
+            return;
+        }
+        QTimer::singleShot(500, qApp, [] {
+            const double before = cpuMs();
+            QTimer::singleShot(restSeconds * 1000, qApp, [before] {
+                if (reportCpu)
+                    std::printf("idle cpu ms %.1f over %d s\n", cpuMs() - before, restSeconds);
+                QApplication::quit();
+            });
+        });
     }
+
+private:
+    bool painted_ = false;
 };
 } // namespace
 
 int main(int argc, char* argv[]) {
     const auto begin = std::chrono::steady_clock::now();
+    if (argc > 2 && (std::strcmp(argv[1], "rest") == 0 || std::strcmp(argv[1], "idle") == 0)) {
+        restSeconds = std::max(1, std::atoi(argv[2]));
+        reportCpu = std::strcmp(argv[1], "idle") == 0;
+    }
     QApplication app(argc, argv);
     Window window;
     window.menuBar()->addMenu(QStringLiteral("OPENEN "))->addAction(QStringLiteral("&Basis"));
@@ -28,5 +64,6 @@ int main(int argc, char* argv[]) {
     window.show();
     app.exec();
     const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count();
-    std::printf("%.2f\n", ms);
+    if (restSeconds == 0)
+        std::printf("%.2f\n", ms);
 }

@@ -226,6 +226,9 @@ void Aklas::StartDrill(int n) {
     Frmkiestafel->setVisible(false);
     Timerreset->start();
     Cmdterug->setVisible(false);
+    // Hiding the buttons left the focus on a hidden one, where Space would still click it.
+    if (QWidget* f = focusWidget(); f && !f->isVisibleTo(this))
+        f->clearFocus();
     Lbltrainer2->setVisible(true);
     lbltrainer3->setVisible(true);
     Lbltrainer2->setText(QString::fromStdString(zef::QuestionListText(zef::EasyFactors, n)));

@@ -206,6 +206,21 @@ private slots:
         QVERIFY(shown(room, "Frmkiestafel") && room.isVisible());
     }
 
+    // Starting a drill hides every button the focus could be on; a key pressed during the
+    // drill must not work a hidden button (Space on "terug" left the room mid-drill).
+    void keysDuringADrillReachNoHiddenButton() {
+        TestProgram t;
+        Aklas& room = openRoom(t, 4, "7 x 4 = ...");
+        QApplication::setActiveWindow(&room);
+        QTest::mouseClick(child(room, "Cmd3"), Qt::LeftButton);
+        QWidget* focus = room.focusWidget();
+        QVERIFY(!focus || focus->isVisible());
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(focus ? focus : &room, key);
+        QVERIFY(room.isVisible());
+        QVERIFY(timer(room, "Timer3")->isActive());
+    }
+
     void handOverBothWays() {
         Column1 c;
         Program& p = c.tp.program();
