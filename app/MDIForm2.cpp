@@ -17,7 +17,7 @@
 MDIForm2::MDIForm2(Program& program) : program_(program) {
     setObjectName(QStringLiteral("MDIForm2"));
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
-    setWindowIcon(QIcon(ui::pictureResource("icoon.svg")));
+    setWindowIcon(ui::programIcon());
     QPalette p = palette();
     p.setColor(QPalette::Window, ui::rgb(0xEAE28A));
     setPalette(p);

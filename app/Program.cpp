@@ -69,6 +69,12 @@ void Program::closeAll() {
 
 void Program::adopt(ui::Form& form) {
     ui::stackControls(&form);
+    attach(form);
+    form.setActivationListener([this](ui::Form* f) { windowActivated(f); });
+    form.Form_Load();
+}
+
+void Program::attach(ui::Form& form) {
     // Screens stay in front of the main window without being its children,
     // so disabling the main window leaves them usable.
     MDIForm2& main = mainWindow();
@@ -76,11 +82,11 @@ void Program::adopt(ui::Form& form) {
     form.winId();
     if (form.windowHandle() && main.windowHandle())
         form.windowHandle()->setTransientParent(main.windowHandle());
-    form.setActivationListener([this](ui::Form* f) { windowActivated(f); });
-    form.Form_Load();
 }
 
 void Program::ShowScreen(ui::Form& form) {
+    if (!form.windowHandle())
+        attach(form);
     form.show();
     form.raise();
     form.activateWindow();
@@ -92,6 +98,8 @@ void Program::ShowScreen(ui::Form& form) {
 
 void Program::HideScreen(ui::Form& form) {
     form.hide();
+    // A hidden screen waits, often for the rest of the run: it need not keep its window.
+    form.releaseWindow();
     if (active_ == &form)
         active_ = nullptr;
 }

@@ -62,6 +62,7 @@ public:
 private:
     void closeAll();
     void adopt(ui::Form& form);
+    void attach(ui::Form& form);
     void windowActivated(ui::Form* form);
     void mainWindowActivated();
 

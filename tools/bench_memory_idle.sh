@@ -11,13 +11,7 @@ build=${1:-build}
 runs=${2:-5}
 idle=${3:-30}
 cmake --build "$build" --target bench_rest bench_empty_window >/dev/null
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb' EXIT
-  sleep 1
-fi
+. "$(dirname "$0")/private_display.sh"
 peak() { /usr/bin/time -v "$@" 2>&1 >/dev/null | awk '/Maximum resident set size/ {print $6}'; }
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 spread() { printf '%s\n' "$@" | sort -n | awk 'NR==1 {lo=$1} {hi=$1} END {printf "%s..%s", lo, hi}'; }

@@ -1,26 +1,44 @@
 #!/usr/bin/env bash
-# Start-up to the first painted welcome screen, against an empty Qt window with a menu bar,
-# measured side by side (alternating runs) on a real X display. Prints both medians and the ratio.
+# Start-up against an empty Qt window with a menu bar of the same size as the main window,
+# measured side by side (alternating runs) on a real X display. Counts from just before each
+# process starts to the moment its first paint has gone out (the programs print the wall
+# clock then): for the program, once the welcome screen is painted and once the backdrop
+# behind it is painted too. Prints medians with their spread, and the medians of the
+# per-pair ratios.
 # Usage: tools/bench_startup.sh [build-dir] [runs]
 set -euo pipefail
 build=${1:-build}
-runs=${2:-21}
+runs=${2:-31}
 cmake --build "$build" --target bench_startup bench_empty_window >/dev/null
-if [ -z "${DISPLAY:-}" ]; then
-  export DISPLAY=:97
-  Xvfb "$DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-  xvfb=$!
-  trap 'kill $xvfb' EXIT
-  sleep 1
-fi
-# Process start included: time the whole run of each program, alternating.
-measure() { local t0 t1; t0=$(date +%s%N); "$1" >/dev/null 2>&1; t1=$(date +%s%N); echo $(( (t1 - t0) / 1000 )); }
+. "$(dirname "$0")/private_display.sh"
+# One run: prints the microseconds from start to each stamp the program printed.
+measure() {
+  local t0 out
+  t0=$(( $(date +%s%N) / 1000 ))
+  out=$("$1" 2>/dev/null)
+  awk -v t0="$t0" '{printf "%d ", $2 - t0}' <<<"$out"
+}
 "$build/tools/bench_empty_window" >/dev/null 2>&1; "$build/tools/bench_startup" >/dev/null 2>&1   # warm the caches
-empty=(); real=()
+empty=(); welcome=(); backdrop=()
 for _ in $(seq "$runs"); do
-  empty+=("$(measure "$build/tools/bench_empty_window")")
-  real+=("$(measure "$build/tools/bench_startup")")
+  read -r e <<<"$(measure "$build/tools/bench_empty_window")"
+  read -r w b <<<"$(measure "$build/tools/bench_startup")"
+  empty+=("$e"); welcome+=("$w"); backdrop+=("$b")
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-me=$(median "${empty[@]}"); mr=$(median "${real[@]}")
-awk -v e="$me" -v r="$mr" 'BEGIN { printf "empty window: %.1f ms\nwelcome screen: %.1f ms\nratio: %.2f\n", e/1000, r/1000, r/e }'
+spread() { printf '%s\n' "$@" | sort -n | awk 'NR==1 {lo=$1} {hi=$1} END {printf "%.1f..%.1f", lo/1000, hi/1000}'; }
+# Each program run against the empty run just before it, so a machine that gets slower or
+# faster during the series does not move the figure.
+ratios() { local -n of=$1; for i in "${!of[@]}"; do echo $(( 1000 * of[i] / empty[i] )); done; }
+report() {
+  local name=$1; local -n times=$2
+  local -a q; mapfile -t q < <(ratios "$2")
+  printf '%-28s median %5.1f ms (%s)' "$name" "$(awk -v m="$(median "${times[@]}")" 'BEGIN {print m/1000}')" "$(spread "${times[@]}")"
+  [ "$2" = empty ] && { echo; return; }
+  printf '   ratio %.3f (%s)\n' "$(awk -v m="$(median "${q[@]}")" 'BEGIN {print m/1000}')" \
+    "$(printf '%s\n' "${q[@]}" | sort -n | awk 'NR==1 {lo=$1} {hi=$1} END {printf "%.2f..%.2f", lo/1000, hi/1000}')"
+}
+echo "runs: $runs pairs"
+report "empty window" empty
+report "welcome screen painted" welcome
+report "backdrop painted too" backdrop

@@ -162,10 +162,50 @@ std::shared_ptr<QSvgRenderer> loadPicture(const QString& resource) {
     return renderer;
 }
 
+QIcon programIcon() {
+    // An SVG icon would be parsed and drawn anew for every size of every window at its
+    // creation; this one is drawn once and scaled down for the smaller sizes.
+    static const QIcon icon = [] {
+        QPixmap large(64, 64);
+        large.fill(Qt::transparent);
+        QPainter painter(&large);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(pictureResource("icoon.svg")).render(&painter);
+        painter.end();
+        QIcon made(large);
+        for (int size : {32, 16})
+            made.addPixmap(large.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        return made;
+    }();
+    return icon;
+}
+
+void DrawnPicture::load(const QString& resource) {
+    drawing_ = loadPicture(resource);
+    pixels_ = QPixmap();
+}
+
+bool DrawnPicture::isValid() const { return drawing_ && drawing_->isValid(); }
+
+void DrawnPicture::paint(QPainter& painter, const QRect& area, qreal pixelRatio) {
+    if (!isValid() || area.isEmpty())
+        return;
+    const QSize device = (QSizeF(area.size()) * pixelRatio).toSize();
+    if (pixels_.size() != device) {
+        pixels_ = QPixmap(device);
+        pixels_.setDevicePixelRatio(pixelRatio);
+        pixels_.fill(Qt::transparent);
+        QPainter into(&pixels_);
+        into.setRenderHint(QPainter::Antialiasing);
+        drawing_->render(&into, QRectF(QPointF(0, 0), QSizeF(area.size())));
+    }
+    painter.drawPixmap(area.topLeft(), pixels_);
+}
+
 PictureButton::PictureButton(QWidget* parent) : QPushButton(parent) {}
 
 void PictureButton::setPicture(const QString& resource) {
-    picture_ = loadPicture(resource);
+    picture_.load(resource);
     update();
 }
 
@@ -198,8 +238,8 @@ void PictureButton::paintEvent(QPaintEvent*) {
         painter.setPen(palette().color(QPalette::ButtonText));
         painter.drawText(captionArea, flags, text());
     }
-    if (picture_ && picture_->isValid() && pictureArea.height() > 4)
-        picture_->render(&painter, QRectF(pictureArea));
+    if (pictureArea.height() > 4)
+        picture_.paint(painter, pictureArea, devicePixelRatioF());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
@@ -213,16 +253,15 @@ Picture::Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void Picture::setPicture(const QString& resource) {
     resource_ = resource;
-    renderer_ = loadPicture(resource);
+    drawing_.load(resource);
     update();
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (!renderer_ || !renderer_->isValid())
+    if (!drawing_.isValid())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer_->render(&painter, QRectF(rect()));
+    drawing_.paint(painter, rect(), devicePixelRatioF());
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* e) {

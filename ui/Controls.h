@@ -3,6 +3,8 @@
 // that keeps the behaviour the screens count on.
 #include <QLabel>
 #include <QLineEdit>
+#include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -10,6 +12,7 @@
 #include <vector>
 #include <memory>
 
+class QPainter;
 class QSvgRenderer;
 
 namespace ui {
@@ -78,6 +81,21 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
+// A picture drawing and the pixmap it was last drawn into: repaints of the same size
+// (a focus frame, a caption, a window brought back to the front) only copy the pixmap.
+class DrawnPicture {
+public:
+    void load(const QString& resource);
+    bool isValid() const;
+    void paint(QPainter& painter, const QRect& area, qreal pixelRatio);
+    // Hidden screens keep only the drawing, not its pixels.
+    void release() { pixels_ = QPixmap(); }
+
+private:
+    std::shared_ptr<QSvgRenderer> drawing_;
+    QPixmap pixels_;
+};
+
 // A button that shows a picture, with its caption (if any) along the bottom edge,
 // wrapped when it is wider than the button.
 class PictureButton : public QPushButton {
@@ -86,12 +104,13 @@ public:
     explicit PictureButton(QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     void setBackColour(const QColor& c);
+    void releasePixels() { picture_.release(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    std::shared_ptr<QSvgRenderer> picture_;
+    DrawnPicture picture_;
 };
 
 // A picture stretched over its rectangle; reports pointer movement.
@@ -101,6 +120,7 @@ public:
     explicit Picture(QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return resource_; }
+    void releasePixels() { drawing_.release(); }
 
 signals:
     void mouseMoved();
@@ -111,7 +131,7 @@ protected:
 
 private:
     QString resource_;
-    std::shared_ptr<QSvgRenderer> renderer_;
+    DrawnPicture drawing_;
 };
 
 // A rectangle or rounded rectangle with a border and an optional fill.
@@ -167,5 +187,7 @@ private:
 // The picture resources are SVG files compiled into the program.
 QString pictureResource(const char* file);
 std::shared_ptr<QSvgRenderer> loadPicture(const QString& resource);
+// The program's window icon, drawn once at the sizes a window list asks for.
+QIcon programIcon();
 
 } // namespace ui

@@ -29,6 +29,17 @@ bool Form::event(QEvent* e) {
     return handled;
 }
 
+void Form::releaseWindow() {
+    if (!isHidden())
+        return;
+    for (auto* picture : findChildren<Picture*>())
+        picture->releasePixels();
+    for (auto* button : findChildren<PictureButton*>())
+        button->releasePixels();
+    if (testAttribute(Qt::WA_WState_Created))
+        destroy(true, true);
+}
+
 void Form::closeEvent(QCloseEvent* e) {
     // A closed screen would leave the pupil without a way on: every screen is left by
     // its own buttons.

@@ -32,6 +32,10 @@ public:
     // that is a new activation).
     void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
 
+    // Gives back what the window system holds for a hidden screen (its native window and
+    // the window-sized image it is painted into); showing the screen makes them anew.
+    void releaseWindow();
+
     // Enter clicks the focused button, unless the screen gives Enter a meaning of its own.
     bool enterClicksButtons() const { return enterClicks_; }
     void setEnterClicksButtons(bool on) { enterClicks_ = on; }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPalette>
 #include <QTranslator>
 #include <QStyle>
 #include <QStyleFactory>
@@ -24,6 +25,14 @@ void setupLook() {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // A window looks the same whether or not it has the focus: Qt then has no reason to
+    // repaint a whole screen each time it is activated or left.
+    QPalette colours = QApplication::style()->standardPalette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        colours.setBrush(QPalette::Inactive, r, colours.brush(QPalette::Active, r));
+    }
+    QApplication::setPalette(colours);
     QApplication::setFont(makeFont(FontSpec{}));
 }
 

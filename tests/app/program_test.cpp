@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -172,6 +173,30 @@ private slots:
         p.ShowScreen(probe);
         QCOMPARE(probe.activations, 3);
         QCOMPARE(probe.loads, 1);
+    }
+
+    // A hidden screen gives its native window back; shown again it gets a new one, still in
+    // front of the main window, with its controls, their texts and its focus as they were.
+    void hiddenScreenGivesBackItsWindowUntilShownAgain() {
+        TestProgram t;
+        Program& p = t.program();
+        auto& col = p.screen<frmmaal2>();
+        p.ShowScreen(col);
+        col.cmdstart_Click();
+        auto* box = col.findChild<QLineEdit*>(QStringLiteral("txteenheid"));
+        QVERIFY(box);
+        box->setFocus();
+        box->setText(QStringLiteral("7"));  // the screen moves on to the tens
+        QWidget* focused = col.focusWidget();
+        QVERIFY(focused && focused != box);
+        p.HideScreen(col);
+        QVERIFY(!col.windowHandle());
+        p.ShowScreen(col);
+        QVERIFY(col.windowHandle());
+        QVERIFY(col.windowHandle()->transientParent() == t.main().windowHandle());
+        QCOMPARE(box->text(), QStringLiteral("7"));
+        QCOMPARE(col.focusWidget(), focused);
+        QCOMPARE(p.activeScreen(), &col);
     }
 
     void regainingFocusFromAnotherApplicationIsNoActivation() {
