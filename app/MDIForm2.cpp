@@ -10,14 +10,14 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+#include <QApplication>
 
 MDIForm2::MDIForm2(Program& program) : program_(program) {
     setObjectName(QStringLiteral("MDIForm2"));
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
-    setWindowIcon(ui::programIcon());
     QPalette p = palette();
     p.setColor(QPalette::Window, ui::rgb(0xEAE28A));
     setPalette(p);
@@ -49,6 +49,16 @@ void MDIForm2::aftrek2_Click() {
 void MDIForm2::closeEvent(QCloseEvent* e) {
     e->ignore();
     program_.end();
+}
+
+void MDIForm2::paintEvent(QPaintEvent* e) {
+    QMainWindow::paintEvent(e);
+    // The icon only serves the window list: it is made once the backdrop is on the screen,
+    // not on the way to the first picture the pupil sees.
+    if (!iconSet_) {
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::programIcon()); });
+    }
 }
 
 bool MDIForm2::event(QEvent* e) {

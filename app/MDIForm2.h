@@ -19,8 +19,10 @@ public:
 
 protected:
     bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:
     Program& program_;
+    bool iconSet_ = false;
 };

@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -31,10 +30,8 @@ Program::~Program() {
 }
 
 MDIForm2& Program::mainWindow() {
-    if (!main_) {
+    if (!main_)
         main_ = std::make_unique<MDIForm2>(*this);
-        QApplication::setWindowIcon(main_->windowIcon());
-    }
     return *main_;
 }
 

@@ -12,7 +12,11 @@
 namespace ui {
 
 QFont makeFont(const FontSpec& font) {
-    QFont made(QString::fromLatin1(font.family));
+    // Asked by its stand-in's name: a family the system lacks costs a fruitless search
+    // before the substitution applies, for every size.
+    const QLatin1String family(font.family);
+    const bool standIn = family == QLatin1String("MS Sans Serif") || family == QLatin1String("Arial");
+    QFont made(standIn ? QStringLiteral("Liberation Sans") : QString(family));
     made.setPixelSize(int(std::lround(font.points * 96.0 / 72.0)));
     made.setBold((font.style & Bold) != 0);
     made.setItalic((font.style & Italic) != 0);

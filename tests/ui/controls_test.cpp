@@ -6,8 +6,13 @@
 #include "ui/Look.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 using namespace ui;
 
@@ -161,6 +166,49 @@ private slots:
         label->setText("   0 x 4 = 0\r\n   1 x 4 = 4");
         QCOMPARE(label->text(), QString("   0 x 4 = 0\r\n   1 x 4 = 4"));
         QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
+
+    // A picture keeps the pixels it was drawn into only while they fit: after a resize it is
+    // drawn anew at the new size, and after its pixels were given back it looks the same.
+    void pictureIsDrawnAnewWhenItsSizeChanges() {
+        const QString resource = pictureResource("logo.svg");
+        auto drawnDirectly = [&](QSize size) {
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            loadPicture(resource)->render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+            return image;
+        };
+        auto shown = [](QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); };
+        // Drawn over the background through a transparent pixmap, edge pixels may round
+        // differently by a step or two; a wrong size or a stale drawing differs by far more.
+        auto largestDifference = [](const QImage& a, const QImage& b) {
+            if (a.size() != b.size())
+                return 255;
+            int most = 0;
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                     std::abs(qBlue(p) - qBlue(q))});
+                }
+            return most;
+        };
+        QWidget back;
+        back.setAutoFillBackground(true);
+        QPalette white = back.palette();
+        white.setColor(QPalette::Window, Qt::white);
+        back.setPalette(white);
+        back.resize(200, 200);
+        auto* picture = new Picture(&back);
+        picture->setPicture(resource);
+        for (QSize size : {QSize(32, 28), QSize(96, 84), QSize(32, 28)}) {
+            picture->resize(size);
+            QCOMPARE_LE(largestDifference(shown(*picture), drawnDirectly(size)), 3);
+        }
+        picture->releasePixels();
+        QCOMPARE_LE(largestDifference(shown(*picture), drawnDirectly(QSize(32, 28))), 3);
     }
 
     void timerTicksCanBeFiredWithoutWaiting() {
