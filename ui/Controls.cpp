@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include "ui/Keyboard.h"
+#include "ui/PreDrawn.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -180,24 +181,37 @@ QIcon programIcon() {
     return icon;
 }
 
+QImage drawPicture(QSvgRenderer& drawing, QSize area, qreal pixelRatio) {
+    QImage image((QSizeF(area) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
+    QPainter into(&image);
+    into.setRenderHint(QPainter::Antialiasing);
+    drawing.render(&into, QRectF(QPointF(0, 0), QSizeF(area)));
+    return image;
+}
+
 void DrawnPicture::load(const QString& resource) {
-    drawing_ = loadPicture(resource);
+    // Parsed only when it has to be drawn: most pictures come drawn with the program.
+    resource_ = resource;
+    drawing_.reset();
     pixels_ = QPixmap();
 }
 
-bool DrawnPicture::isValid() const { return drawing_ && drawing_->isValid(); }
-
 void DrawnPicture::paint(QPainter& painter, const QRect& area, qreal pixelRatio) {
-    if (!isValid() || area.isEmpty())
+    if (resource_.isEmpty() || area.isEmpty())
         return;
     const QSize device = (QSizeF(area.size()) * pixelRatio).toSize();
     if (pixels_.size() != device) {
-        pixels_ = QPixmap(device);
-        pixels_.setDevicePixelRatio(pixelRatio);
-        pixels_.fill(Qt::transparent);
-        QPainter into(&pixels_);
-        into.setRenderHint(QPainter::Antialiasing);
-        drawing_->render(&into, QRectF(QPointF(0, 0), QSizeF(area.size())));
+        QImage image = pixelRatio == 1.0 ? preDrawnPicture(resource_, area.size()) : QImage();
+        if (image.isNull()) {
+            if (!drawing_)
+                drawing_ = loadPicture(resource_);
+            if (!drawing_->isValid())
+                return;
+            image = drawPicture(*drawing_, area.size(), pixelRatio);
+        }
+        pixels_ = QPixmap::fromImage(image);
     }
     painter.drawPixmap(area.topLeft(), pixels_);
 }
@@ -213,6 +227,23 @@ void PictureButton::setBackColour(const QColor& c) {
     setColourRole(this, QPalette::Button, c);
 }
 
+std::pair<QRect, int> PictureButton::caption(const QRect& inner) const {
+    int lineHeight = fontMetrics().height();
+    int flags = Qt::AlignHCenter | Qt::AlignVCenter;
+    if (!captionFits(this, inner.width())) {
+        flags |= Qt::TextWordWrap;
+        lineHeight = std::min(inner.height(), fontMetrics().boundingRect(inner, flags, text()).height());
+    }
+    return {QRect(inner.left(), inner.bottom() - lineHeight + 1, inner.width(), lineHeight), flags};
+}
+
+QSize PictureButton::pictureSize() const {
+    QRect area = rect().adjusted(4, 4, -4, -4);
+    if (!text().isEmpty())
+        area.setBottom(caption(area).first.top() - 1);
+    return area.size();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -226,13 +257,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         inner.translate(1, 1);
     QRect pictureArea = inner;
     if (!text().isEmpty()) {
-        int lineHeight = fontMetrics().height();
-        int flags = Qt::AlignHCenter | Qt::AlignVCenter;
-        if (!captionFits(this, inner.width())) {
-            flags |= Qt::TextWordWrap;
-            lineHeight = std::min(inner.height(), fontMetrics().boundingRect(inner, flags, text()).height());
-        }
-        QRect captionArea(inner.left(), inner.bottom() - lineHeight + 1, inner.width(), lineHeight);
+        const auto [captionArea, flags] = caption(inner);
         pictureArea.setBottom(captionArea.top() - 1);
         painter.setFont(font());
         painter.setPen(palette().color(QPalette::ButtonText));
@@ -252,14 +277,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
 Picture::Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void Picture::setPicture(const QString& resource) {
-    resource_ = resource;
     drawing_.load(resource);
     update();
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (!drawing_.isValid())
-        return;
     QPainter painter(this);
     drawing_.paint(painter, rect(), devicePixelRatioF());
 }

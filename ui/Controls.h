@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <vector>
 #include <memory>
+#include <utility>
 
 class QPainter;
 class QSvgRenderer;
@@ -86,15 +88,19 @@ protected:
 class DrawnPicture {
 public:
     void load(const QString& resource);
-    bool isValid() const;
+    QString resource() const { return resource_; }
     void paint(QPainter& painter, const QRect& area, qreal pixelRatio);
     // Hidden screens keep only the drawing, not its pixels.
     void release() { pixels_ = QPixmap(); }
 
 private:
+    QString resource_;
     std::shared_ptr<QSvgRenderer> drawing_;
     QPixmap pixels_;
 };
+
+// A drawing rendered into a transparent image of the given size, as every picture is shown.
+QImage drawPicture(QSvgRenderer& drawing, QSize area, qreal pixelRatio = 1.0);
 
 // A button that shows a picture, with its caption (if any) along the bottom edge,
 // wrapped when it is wider than the button.
@@ -105,11 +111,17 @@ public:
     void setPicture(const QString& resource);
     void setBackColour(const QColor& c);
     void releasePixels() { picture_.release(); }
+    QString picture() const { return picture_.resource(); }
+    // The part of the button the picture is drawn in, above the caption.
+    QSize pictureSize() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
+    // Where the caption goes inside the frame, and how it is drawn there.
+    std::pair<QRect, int> caption(const QRect& inner) const;
+
     DrawnPicture picture_;
 };
 
@@ -119,7 +131,7 @@ class Picture : public QWidget {
 public:
     explicit Picture(QWidget* parent = nullptr);
     void setPicture(const QString& resource);
-    QString picture() const { return resource_; }
+    QString picture() const { return drawing_.resource(); }
     void releasePixels() { drawing_.release(); }
 
 signals:
@@ -130,7 +142,6 @@ protected:
     void mouseMoveEvent(QMouseEvent*) override;
 
 private:
-    QString resource_;
     DrawnPicture drawing_;
 };
 

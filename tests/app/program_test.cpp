@@ -10,6 +10,7 @@
 #include "screens/welcome/frmmecenaat1.h"
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
+#include "ui/PreDrawn.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -197,6 +198,19 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("7"));
         QCOMPARE(col.focusWidget(), focused);
         QCOMPARE(p.activeScreen(), &col);
+    }
+
+    // The welcome screen's pictures come drawn with the program, so its first paint copies
+    // pixels instead of rendering drawings.
+    void welcomePicturesComeDrawnWithTheProgram() {
+        TestProgram t;
+        auto& welcome = t.program().screen<frmmecenaat1>();
+        const auto pictures = welcome.findChildren<ui::Picture*>();
+        QCOMPARE(pictures.size(), 4);
+        for (auto* picture : pictures)
+            QVERIFY2(!ui::preDrawnPicture(picture->picture(), picture->size()).isNull(), qPrintable(picture->objectName()));
+        auto* button = welcome.findChild<ui::PictureButton*>(QStringLiteral("cmdkombinnen"));
+        QVERIFY(!ui::preDrawnPicture(button->picture(), button->pictureSize()).isNull());
     }
 
     void regainingFocusFromAnotherApplicationIsNoActivation() {
