@@ -7,13 +7,13 @@
 #include "ui/Look.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
-#include <QApplication>
 
 MDIForm2::MDIForm2(Program& program) : program_(program) {
     setObjectName(QStringLiteral("MDIForm2"));
