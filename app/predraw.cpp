@@ -17,9 +17,10 @@
 
 #include <QApplication>
 #include <QSaveFile>
-#include <QSet>
 #include <QSvgRenderer>
 #include <cstdio>
+#include <set>
+#include <tuple>
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -41,12 +42,10 @@ int main(int argc, char* argv[]) {
     program.screen<frminfo>();
 
     std::vector<ui::PreDrawn> pictures;
-    QSet<QString> done;
+    std::set<std::tuple<QString, int, int>> done;  // a drawing shown at one size is drawn once
     auto add = [&](const QString& resource, QSize size) {
-        const QString key = resource + QString::asprintf("@%dx%d", size.width(), size.height());
-        if (resource.isEmpty() || size.isEmpty() || done.contains(key))
+        if (resource.isEmpty() || size.isEmpty() || !done.emplace(resource, size.width(), size.height()).second)
             return true;
-        done.insert(key);
         auto drawing = ui::loadPicture(resource);
         if (!drawing->isValid()) {
             std::fprintf(stderr, "%s: cannot draw %s\n", argv[0], qPrintable(resource));
