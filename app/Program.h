@@ -10,7 +10,9 @@
 #include <unordered_map>
 
 class QWidget;
-namespace ui { class Form; }
+namespace ui {
+class Form;
+}
 
 class MDIForm2;
 
@@ -44,13 +46,21 @@ public:
         return created;
     }
     template <class S>
-    bool isCreated() const { return screens_.count(std::type_index(typeid(S))) != 0; }
+    bool isCreated() const {
+        return screens_.count(std::type_index(typeid(S))) != 0;
+    }
 
     // Shows a screen and makes it the active one; its activate step runs when it was not active.
     void ShowScreen(ui::Form& form);
     void HideScreen(ui::Form& form);
-    template <class S> void ShowScreen() { ShowScreen(screen<S>()); }
-    template <class S> void HideScreen() { HideScreen(screen<S>()); }
+    template <class S>
+    void ShowScreen() {
+        ShowScreen(screen<S>());
+    }
+    template <class S>
+    void HideScreen() {
+        HideScreen(screen<S>());
+    }
 
     // The screen whose activate step ran last and that is still the program's active screen.
     ui::Form* activeScreen() const { return active_; }

@@ -6,8 +6,8 @@ class Program;
 
 class Screen : public ui::Form {
 public:
-    Screen(Program& program, const char* name, const QString& caption, int clientWidthTwips,
-           int clientHeightTwips, int back)
+    Screen(Program& program, const char* name, const QString& caption, int clientWidthTwips, int clientHeightTwips,
+           int back)
         : ui::Form(name, caption, clientWidthTwips, clientHeightTwips, back), program(program) {}
 
 protected:

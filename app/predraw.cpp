@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
     program.screen<frminfo>();
 
     std::vector<ui::PreDrawn> pictures;
-    std::set<std::tuple<QString, int, int>> done;  // a drawing shown at one size is drawn once
+    std::set<std::tuple<QString, int, int>> done; // a drawing shown at one size is drawn once
     auto add = [&](const QString& resource, QSize size) {
         if (resource.isEmpty() || size.isEmpty() || !done.emplace(resource, size.width(), size.height()).second)
             return true;

@@ -13,23 +13,23 @@
 namespace zef {
 
 struct ColumnExercise {
-    int digitE = 0;  // 0 to 8
-    int digitT = 0;  // 0 to 8
-    int digitH = 0;  // 1 to 8
-    int maler = 0;   // the multiplier, 1 to 8
+    int digitE = 0;                         // 0 to 8
+    int digitT = 0;                         // 0 to 8
+    int digitH = 0;                         // 1 to 8
+    int maler = 0;                          // the multiplier, 1 to 8
     std::string rawE, rawT, rawH;           // column products before any carry
     std::string sumT, sumH;                 // column product plus the carry coming in
     std::string restE, restT, restH, restD; // digit that stays; restD empty below 1000
     std::string plusT, plusH, plusD;        // carry into T, H, D; "0" when none
     int product = 0;
-    int expectedNumber = 0;  // the control number built from the rest digits
+    int expectedNumber = 0; // the control number built from the rest digits
     bool hasThousands = false;
 };
 
 struct AnswerReading {
-    std::string answerE, answerT, answerH, answerD;  // box texts after repair
-    long long answerNumber = 0;  // saturates at the largest long long
-    std::string answerText;      // the exact answer, without leading zeros
+    std::string answerE, answerT, answerH, answerD; // box texts after repair
+    long long answerNumber = 0;                     // saturates at the largest long long
+    std::string answerText;                         // the exact answer, without leading zeros
 };
 
 enum class Verdict { Correct, TooBig, TooSmall };
@@ -48,14 +48,12 @@ int ExpectedNumber(const ColumnExercise& exercise);
 
 // Repairs the four box texts (not a number becomes "0") and reads them as
 // D thousands + H hundreds + T tens + E units, each box by its full value.
-AnswerReading ReadAnswer(std::string_view e, std::string_view t, std::string_view h,
-                         std::string_view d);
+AnswerReading ReadAnswer(std::string_view e, std::string_view t, std::string_view h, std::string_view d);
 
 Verdict Judge(const ColumnExercise& exercise, const AnswerReading& answer);
 
 // "507 x 6 = 3042"; " < " when the answer is too big, " > " when too small.
-std::string ResultLine(const ColumnExercise& exercise, const AnswerReading& answer,
-                       Verdict verdict);
+std::string ResultLine(const ColumnExercise& exercise, const AnswerReading& answer, Verdict verdict);
 
 // The reminder for the column worked on next: "7 x 4 = ... ".
 std::string MemoText(int digit, int maler);
@@ -73,9 +71,9 @@ std::string MultiplicandText(const ColumnExercise& exercise);
 // The parts shared with the two-digit exercise: the draws (no digit is ever
 // 9, the hundreds and multiplier digits never 0), the sign between problem and
 // answer, and judging an exact answer against the true product.
-int DrawLowDigit(RandomSource& rng);       // 0 to 8: units and tens of the multiplicand
-int DrawLeadingDigit(RandomSource& rng);   // 1 to 8: hundreds and multiplier digits
+int DrawLowDigit(RandomSource& rng);     // 0 to 8: units and tens of the multiplicand
+int DrawLeadingDigit(RandomSource& rng); // 1 to 8: hundreds and multiplier digits
 std::string VerdictSign(Verdict verdict);
 Verdict JudgeValue(int expected, std::string_view answerText, long long answerNumber);
 
-}  // namespace zef
+} // namespace zef

@@ -7,27 +7,23 @@ namespace zef {
 
 namespace {
 
-bool IsDigit(char c)
-{
+bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-}  // namespace
+} // namespace
 
-bool IsNumber(std::string_view text)
-{
+bool IsNumber(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
-std::string RepairBox(std::string_view text)
-{
+std::string RepairBox(std::string_view text) {
     return IsNumber(text) ? std::string(text) : std::string("0");
 }
 
 Decimal::Decimal(unsigned long long value) : digits_(std::to_string(value)) {}
 
-Decimal Decimal::FromText(std::string_view text)
-{
+Decimal Decimal::FromText(std::string_view text) {
     Decimal result;
     if (!IsNumber(text))
         return result;
@@ -37,8 +33,7 @@ Decimal Decimal::FromText(std::string_view text)
     return result;
 }
 
-long long Decimal::Saturated() const
-{
+long long Decimal::Saturated() const {
     constexpr long long most = std::numeric_limits<long long>::max();
     long long value = 0;
     for (char c : digits_) {
@@ -50,16 +45,14 @@ long long Decimal::Saturated() const
     return value;
 }
 
-Decimal Decimal::Shifted(int places) const
-{
+Decimal Decimal::Shifted(int places) const {
     Decimal result = *this;
     if (digits_ != "0" && places > 0)
         result.digits_.append(static_cast<std::size_t>(places), '0');
     return result;
 }
 
-Decimal Decimal::Times(unsigned factor) const
-{
+Decimal Decimal::Times(unsigned factor) const {
     Decimal result;
     if (factor == 0 || digits_ == "0")
         return result;
@@ -76,8 +69,7 @@ Decimal Decimal::Times(unsigned factor) const
     return result;
 }
 
-Decimal operator+(const Decimal& a, const Decimal& b)
-{
+Decimal operator+(const Decimal& a, const Decimal& b) {
     std::string out;
     auto ia = a.digits_.rbegin();
     auto ib = b.digits_.rbegin();
@@ -96,16 +88,14 @@ Decimal operator+(const Decimal& a, const Decimal& b)
     return result;
 }
 
-std::strong_ordering operator<=>(const Decimal& a, const Decimal& b)
-{
+std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     // Without leading zeros the longer text is the larger number.
     if (a.digits_.size() != b.digits_.size())
         return a.digits_.size() <=> b.digits_.size();
     return a.digits_.compare(b.digits_) <=> 0;
 }
 
-Decimal PlaceValueSum(std::initializer_list<std::string_view> boxesUnitsFirst)
-{
+Decimal PlaceValueSum(std::initializer_list<std::string_view> boxesUnitsFirst) {
     Decimal total;
     int place = 0;
     for (std::string_view box : boxesUnitsFirst)
@@ -113,4 +103,4 @@ Decimal PlaceValueSum(std::initializer_list<std::string_view> boxesUnitsFirst)
     return total;
 }
 
-}  // namespace zef
+} // namespace zef

@@ -52,11 +52,11 @@ public:
     friend std::strong_ordering operator<=>(const Decimal& a, const Decimal& b);
 
 private:
-    std::string digits_ = "0";  // most significant first, no leading zeros
+    std::string digits_ = "0"; // most significant first, no leading zeros
 };
 
 // The value of a row of boxes given units first: box i counts times 10^i with
 // its full value (a box may hold more than one digit); not a number counts 0.
 Decimal PlaceValueSum(std::initializer_list<std::string_view> boxesUnitsFirst);
 
-}  // namespace zef
+} // namespace zef

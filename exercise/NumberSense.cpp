@@ -4,14 +4,12 @@
 
 namespace zef {
 
-int DrawIntroHundreds(RandomSource& rng)
-{
+int DrawIntroHundreds(RandomSource& rng) {
     const int digit = DrawInt(rng, 9, 0);
     return digit == 0 ? 1 : digit;
 }
 
-PlaceValueNumber DrawPlaceValueNumber(RandomSource& rng)
-{
+PlaceValueNumber DrawPlaceValueNumber(RandomSource& rng) {
     rng.reseed();
     PlaceValueNumber number;
     number.unitsDigit = DrawLowDigit(rng);
@@ -20,8 +18,7 @@ PlaceValueNumber DrawPlaceValueNumber(RandomSource& rng)
     return number;
 }
 
-TwoNumbers DrawTwoNumbers(RandomSource& rng)
-{
+TwoNumbers DrawTwoNumbers(RandomSource& rng) {
     rng.reseed();
     TwoNumbers pair;
     pair.first.unitsDigit = DrawLowDigit(rng);
@@ -31,9 +28,8 @@ TwoNumbers DrawTwoNumbers(RandomSource& rng)
     return pair;
 }
 
-bool FormsNextPlace(int columnProduct)
-{
+bool FormsNextPlace(int columnProduct) {
     return columnProduct > 9;
 }
 
-}  // namespace zef
+} // namespace zef

@@ -13,9 +13,9 @@ namespace zef {
 int DrawIntroHundreds(RandomSource& rng);
 
 struct PlaceValueNumber {
-    int unitsDigit = 0;     // 0 to 8
-    int tensDigit = 0;      // 0 to 8
-    int hundredsDigit = 0;  // 1 to 8
+    int unitsDigit = 0;    // 0 to 8
+    int tensDigit = 0;     // 0 to 8
+    int hundredsDigit = 0; // 1 to 8
     int Number() const { return 100 * hundredsDigit + 10 * tensDigit + unitsDigit; }
 };
 
@@ -24,7 +24,7 @@ PlaceValueNumber DrawPlaceValueNumber(RandomSource& rng);
 
 struct TwoNumbers {
     PlaceValueNumber first;
-    int multiplier = 0;  // 1 to 8
+    int multiplier = 0; // 1 to 8
 };
 
 // Re-seeds, then draws the units digit, the multiplier, the tens digit and the
@@ -34,4 +34,4 @@ TwoNumbers DrawTwoNumbers(RandomSource& rng);
 // A column product of 10 or more forms a new unit of the next place value.
 bool FormsNextPlace(int columnProduct);
 
-}  // namespace zef
+} // namespace zef

@@ -8,32 +8,27 @@ namespace zef {
 
 namespace {
 
-std::uint64_t ClockSeed()
-{
-    return static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+std::uint64_t ClockSeed() {
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-}  // namespace
+} // namespace
 
 ClockRandom::ClockRandom() : engine_(ClockSeed()) {}
 
-double ClockRandom::next()
-{
+double ClockRandom::next() {
     // The top 53 bits scaled by 2^-53 are exactly representable and always
     // below 1; std::generate_canonical may round up to 1.0 on some libraries.
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-void ClockRandom::reseed()
-{
+void ClockRandom::reseed() {
     engine_.seed(ClockSeed());
 }
 
 ScriptedRandom::ScriptedRandom(std::vector<double> draws) : draws_(std::move(draws)) {}
 
-double ScriptedRandom::next()
-{
+double ScriptedRandom::next() {
     ++drawsTaken_;
     if (draws_.empty())
         return 0.0;
@@ -42,31 +37,26 @@ double ScriptedRandom::next()
     return draws_.back();
 }
 
-void ScriptedRandom::reseed()
-{
+void ScriptedRandom::reseed() {
     ++reseeds_;
 }
 
-int ScriptedRandom::reseeds() const
-{
+int ScriptedRandom::reseeds() const {
     return reseeds_;
 }
 
-int ScriptedRandom::drawsTaken() const
-{
+int ScriptedRandom::drawsTaken() const {
     return drawsTaken_;
 }
 
-void ScriptedRandom::push(double draw)
-{
+void ScriptedRandom::push(double draw) {
     draws_.push_back(draw);
 }
 
-int DrawInt(RandomSource& rng, double k, double c)
-{
+int DrawInt(RandomSource& rng, double k, double c) {
     const double below_one = std::nextafter(1.0, 0.0);
     double r = rng.next();
-    if (!(r >= 0.0))  // also catches NaN
+    if (!(r >= 0.0)) // also catches NaN
         r = 0.0;
     else if (r > below_one)
         r = below_one;
@@ -80,4 +70,4 @@ int DrawInt(RandomSource& rng, double k, double c)
     return static_cast<int>(std::floor(scaled + c));
 }
 
-}  // namespace zef
+} // namespace zef

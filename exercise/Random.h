@@ -11,8 +11,8 @@ namespace zef {
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-    virtual double next() = 0;  // uniform in [0, 1)
-    virtual void reseed() = 0;  // re-seed from the clock
+    virtual double next() = 0; // uniform in [0, 1)
+    virtual void reseed() = 0; // re-seed from the clock
 };
 
 class ClockRandom final : public RandomSource {
@@ -47,4 +47,4 @@ private:
 // source is pulled back inside, so a range can never grow by one (a digit 9).
 int DrawInt(RandomSource& rng, double k, double c);
 
-}  // namespace zef
+} // namespace zef

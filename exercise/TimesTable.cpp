@@ -19,8 +19,7 @@ const std::vector<int> TableProducts = [] {
     return products;
 }();
 
-std::string TimesTableText(std::string_view T)
-{
+std::string TimesTableText(std::string_view T) {
     const Decimal value = Decimal::FromText(T);
     std::string text;
     for (unsigned k = 0; k <= 10; ++k) {
@@ -28,7 +27,7 @@ std::string TimesTableText(std::string_view T)
             text += "\r\n";
         text += "   ";
         if (k < 10)
-            text += ' ';  // the factor always takes two characters
+            text += ' '; // the factor always takes two characters
         text += std::to_string(k);
         text += " x ";
         text += T;
@@ -38,8 +37,7 @@ std::string TimesTableText(std::string_view T)
     return text;
 }
 
-std::string QuestionListText(const std::vector<int>& factors, int n)
-{
+std::string QuestionListText(const std::vector<int>& factors, int n) {
     std::string text;
     for (std::size_t i = 0; i < factors.size(); ++i) {
         const bool shortIndent = i == 0 && factors[i] == 0 && n != 6;
@@ -49,12 +47,11 @@ std::string QuestionListText(const std::vector<int>& factors, int n)
     return text;
 }
 
-std::vector<int> MultiplesOf(int n)
-{
+std::vector<int> MultiplesOf(int n) {
     std::vector<int> multiples;
     for (int k = 0; k <= 10; ++k)
         multiples.push_back(k * n);
     return multiples;
 }
 
-}  // namespace zef
+} // namespace zef

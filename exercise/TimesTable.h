@@ -16,8 +16,8 @@ namespace zef {
 // exactly.
 std::string TimesTableText(std::string_view T);
 
-extern const std::vector<int> EasyFactors;  // 0, 1, 2, 3, 5, 10
-extern const std::vector<int> HardFactors;  // 4, 6, 7, 8, 9
+extern const std::vector<int> EasyFactors; // 0, 1, 2, 3, 5, 10
+extern const std::vector<int> HardFactors; // 4, 6, 7, 8, 9
 
 // One question "k x n= ?" per factor, each line ending in CR LF. Lines start
 // with three blanks, except a leading factor 0 (the easy list), which starts
@@ -31,4 +31,4 @@ extern const std::vector<int> TableProducts;
 // k x n for k = 0 to 10, in that order.
 std::vector<int> MultiplesOf(int n);
 
-}  // namespace zef
+} // namespace zef

@@ -4,8 +4,7 @@ namespace zef {
 
 namespace {
 
-void WorkOut(TwoDigitExercise& ex)
-{
+void WorkOut(TwoDigitExercise& ex) {
     ex.multiplicand = ex.digitH * 100 + ex.digitT * 10 + ex.digitE;
     ex.multiplier = ex.malerT * 10 + ex.malerE;
     ex.partialE = ex.multiplicand * ex.malerE;
@@ -13,10 +12,9 @@ void WorkOut(TwoDigitExercise& ex)
     ex.product = ex.partialE + ex.partialT;
 }
 
-}  // namespace
+} // namespace
 
-TwoDigitExercise MakeTwoDigitExercise(RandomSource& rng)
-{
+TwoDigitExercise MakeTwoDigitExercise(RandomSource& rng) {
     rng.reseed();
     TwoDigitExercise exercise;
     exercise.digitE = DrawLowDigit(rng);
@@ -28,8 +26,7 @@ TwoDigitExercise MakeTwoDigitExercise(RandomSource& rng)
     return exercise;
 }
 
-TwoDigitExercise MakeTwoDigit(int multiplicand, int multiplier)
-{
+TwoDigitExercise MakeTwoDigit(int multiplicand, int multiplier) {
     TwoDigitExercise exercise;
     exercise.digitE = multiplicand % 10;
     exercise.digitT = multiplicand / 10 % 10;
@@ -40,48 +37,40 @@ TwoDigitExercise MakeTwoDigit(int multiplicand, int multiplier)
     return exercise;
 }
 
-SumReading ReadSumAnswer(std::string_view e, std::string_view t, std::string_view h,
-                         std::string_view d, std::string_view td)
-{
+SumReading ReadSumAnswer(std::string_view e, std::string_view t, std::string_view h, std::string_view d,
+                         std::string_view td) {
     SumReading answer;
     answer.answerE = RepairBox(e);
     answer.answerT = RepairBox(t);
     answer.answerH = RepairBox(h);
     answer.answerD = RepairBox(d);
     answer.answerTD = RepairBox(td);
-    const Decimal total = PlaceValueSum(
-        {answer.answerE, answer.answerT, answer.answerH, answer.answerD, answer.answerTD});
+    const Decimal total =
+        PlaceValueSum({answer.answerE, answer.answerT, answer.answerH, answer.answerD, answer.answerTD});
     answer.answerNumber = total.Saturated();
     answer.answerText = total.Text();
     return answer;
 }
 
-Verdict JudgeSum(const TwoDigitExercise& exercise, const SumReading& answer)
-{
+Verdict JudgeSum(const TwoDigitExercise& exercise, const SumReading& answer) {
     return JudgeValue(exercise.product, answer.answerText, answer.answerNumber);
 }
 
-std::string TwoDigitResultLine(const TwoDigitExercise& exercise, const SumReading& answer,
-                               Verdict verdict)
-{
-    return std::to_string(exercise.digitH) + std::to_string(exercise.digitT) +
-           std::to_string(exercise.digitE) + " x " + std::to_string(exercise.multiplier) +
-           VerdictSign(verdict) + answer.answerText;
+std::string TwoDigitResultLine(const TwoDigitExercise& exercise, const SumReading& answer, Verdict verdict) {
+    return std::to_string(exercise.digitH) + std::to_string(exercise.digitT) + std::to_string(exercise.digitE) + " x " +
+           std::to_string(exercise.multiplier) + VerdictSign(verdict) + answer.answerText;
 }
 
-bool ShowsFirstRowThousands(const TwoDigitExercise& exercise)
-{
+bool ShowsFirstRowThousands(const TwoDigitExercise& exercise) {
     return exercise.partialE >= 1000;
 }
 
-bool ShowsSecondRowTenThousands(const TwoDigitExercise& exercise)
-{
+bool ShowsSecondRowTenThousands(const TwoDigitExercise& exercise) {
     return exercise.partialT >= 10000;
 }
 
-bool ShowsSumTenThousands(const TwoDigitExercise& exercise)
-{
+bool ShowsSumTenThousands(const TwoDigitExercise& exercise) {
     return exercise.product >= 10000;
 }
 
-}  // namespace zef
+} // namespace zef

@@ -35,11 +35,13 @@ using Step = std::function<void()>;
 struct Action {
     std::string screen, what;
     Step prepare, step;
-    std::function<QWidget*()> shown;  // the window painted after the step
+    std::function<QWidget*()> shown; // the window painted after the step
     std::vector<double> plain, painted;
 };
 
-double since(const QElapsedTimer& clock) { return double(clock.nsecsElapsed()) / 1e6; }
+double since(const QElapsedTimer& clock) {
+    return double(clock.nsecsElapsed()) / 1e6;
+}
 
 void paint(QWidget* window) {
     QPixmap frame(window->size());
@@ -100,7 +102,8 @@ int main(int argc, char* argv[]) {
         std::printf("%-14s %-36s %9.3f\n", name, "", since(clock));
         return w;
     };
-    auto& welcome = static_cast<frmmecenaat1&>(*create("frmmecenaat1", [&] { return &program.screen<frmmecenaat1>(); }));
+    auto& welcome =
+        static_cast<frmmecenaat1&>(*create("frmmecenaat1", [&] { return &program.screen<frmmecenaat1>(); }));
     auto& menu = static_cast<frmkiesbasis&>(*create("frmkiesbasis", [&] { return &program.screen<frmkiesbasis>(); }));
     auto& place = static_cast<frmtest&>(*create("frmtest", [&] { return &program.screen<frmtest>(); }));
     auto& two = static_cast<frmtest2&>(*create("frmtest2", [&] { return &program.screen<frmtest2>(); }));
@@ -112,64 +115,117 @@ int main(int argc, char* argv[]) {
     std::printf("\n");
 
     auto only = [&](ui::Form& f) {
-        return [&] { for (ui::Form* s : std::initializer_list<ui::Form*>{&welcome, &menu, &place, &two, &easy, &col1, &col2, &room, &info})
-                         if (s != &f && !s->isHidden()) program.HideScreen(*s);
-                     program.ShowScreen(f); };
+        return [&] {
+            for (ui::Form* s :
+                 std::initializer_list<ui::Form*>{&welcome, &menu, &place, &two, &easy, &col1, &col2, &room, &info})
+                if (s != &f && !s->isHidden())
+                    program.HideScreen(*s);
+            program.ShowScreen(f);
+        };
     };
     auto on = [](QWidget& w) { return [&w] { return &w; }; };
     std::vector<Action> actions;
     auto add = [&](const char* screen, const char* what, Step prepare, Step step, std::function<QWidget*()> shown) {
         actions.push_back({screen, what, std::move(prepare), std::move(step), std::move(shown), {}, {}});
     };
-    auto then = [](Step a, Step b) { return [a, b] { a(); b(); }; };
+    auto then = [](Step a, Step b) {
+        return [a, b] {
+            a();
+            b();
+        };
+    };
 
-    add("frmmecenaat1", "to the menu (screen change)", only(welcome), [&] { welcome.cmdkombinnen_Click(); }, on(menu));
-    add("frmkiesbasis", "to the column screen (change)", only(menu), [&] { menu.cmdkies_Click(); }, on(col1));
-    add("frmkiesbasis", "to the closing screen (change)", only(menu), [&] { menu.cmdeinde_Click(); }, on(info));
+    add(
+        "frmmecenaat1", "to the menu (screen change)", only(welcome), [&] { welcome.cmdkombinnen_Click(); }, on(menu));
+    add(
+        "frmkiesbasis", "to the column screen (change)", only(menu), [&] { menu.cmdkies_Click(); }, on(col1));
+    add(
+        "frmkiesbasis", "to the closing screen (change)", only(menu), [&] { menu.cmdeinde_Click(); }, on(info));
 
-    add("frmtest", "start", only(place), [&] { place.cmdstart_Click(); }, on(place));
-    add("frmtest", "units button", then(only(place), [&] { place.cmdstart_Click(); }),
+    add(
+        "frmtest", "start", only(place), [&] { place.cmdstart_Click(); }, on(place));
+    add(
+        "frmtest", "units button", then(only(place), [&] { place.cmdstart_Click(); }),
         [&] { place.cmdeenheid_Click(); }, on(place));
-    add("frmtest", "back to the menu (change)", only(place), [&] { place.cmdstop_Click(); }, on(menu));
+    add(
+        "frmtest", "back to the menu (change)", only(place), [&] { place.cmdstop_Click(); }, on(menu));
 
-    add("frmtest2", "start", only(two), [&] { two.cmdstart_Click(); }, on(two));
-    add("frmtest2", "first number", then(only(two), [&] { two.cmdstart_Click(); }), [&] { two.cmdeerste_Click(); },
+    add(
+        "frmtest2", "start", only(two), [&] { two.cmdstart_Click(); }, on(two));
+    add(
+        "frmtest2", "first number", then(only(two), [&] { two.cmdstart_Click(); }), [&] { two.cmdeerste_Click(); },
         on(two));
-    add("frmtest2", "sum", then(only(two), [&] { two.cmdstart_Click(); two.cmdeerste_Click(); two.cmdtweede_Click(); }),
+    add(
+        "frmtest2", "sum",
+        then(only(two),
+             [&] {
+                 two.cmdstart_Click();
+                 two.cmdeerste_Click();
+                 two.cmdtweede_Click();
+             }),
         [&] { two.cmdsom_Click(); }, on(two));
 
-    add("frmmaal", "start", only(easy), [&] { easy.cmdstart_Click(); }, on(easy));
-    add("frmmaal", "click on an answer box", then(only(easy), [&] { easy.cmdstart_Click(); }),
+    add(
+        "frmmaal", "start", only(easy), [&] { easy.cmdstart_Click(); }, on(easy));
+    add(
+        "frmmaal", "click on an answer box", then(only(easy), [&] { easy.cmdstart_Click(); }),
         [&] { easy.txttiental_Click(); }, on(easy));
-    add("frmmaal", "keypad key", then(only(easy), [&] { easy.cmdstart_Click(); easy.cmdCreate_Click(); }),
+    add(
+        "frmmaal", "keypad key",
+        then(only(easy),
+             [&] {
+                 easy.cmdstart_Click();
+                 easy.cmdCreate_Click();
+             }),
         [&] { easy.keypad().cmdhelp_Click(easy.keypad().cmdhelp[3]); }, on(easy));
-    add("frmmaal", "check", then(only(easy), [&] { easy.cmdstart_Click(); }), [&] { easy.cmdcontrole_Click(); },
+    add(
+        "frmmaal", "check", then(only(easy), [&] { easy.cmdstart_Click(); }), [&] { easy.cmdcontrole_Click(); },
         on(easy));
 
-    auto col1Started = then(only(col1), [&] { col1.cmdnieuw_Click(); col1.cmdstart_Click(); });
-    add("frmmaal2", "start", then(only(col1), [&] { col1.cmdnieuw_Click(); }), [&] { col1.cmdstart_Click(); },
+    auto col1Started = then(only(col1), [&] {
+        col1.cmdnieuw_Click();
+        col1.cmdstart_Click();
+    });
+    add(
+        "frmmaal2", "start", then(only(col1), [&] { col1.cmdnieuw_Click(); }), [&] { col1.cmdstart_Click(); },
         on(col1));
-    add("frmmaal2", "typed digit (units box)", col1Started, [&] { typeDigit(col1.txteenheid, '2'); }, on(col1));
-    add("frmmaal2", "keypad key", then(col1Started, [&] { col1.cmdCreate_Click(); }),
+    add(
+        "frmmaal2", "typed digit (units box)", col1Started, [&] { typeDigit(col1.txteenheid, '2'); }, on(col1));
+    add(
+        "frmmaal2", "keypad key", then(col1Started, [&] { col1.cmdCreate_Click(); }),
         [&] { col1.keypad().cmdhelp_Click(col1.keypad().cmdhelp[3]); }, on(col1));
-    add("frmmaal2", "click on an answer box", then(col1Started, [&] { typeDigit(col1.txteenheid, '2'); }),
+    add(
+        "frmmaal2", "click on an answer box", then(col1Started, [&] { typeDigit(col1.txteenheid, '2'); }),
         [&] { col1.txteenheid_Click(); }, on(col1));
-    add("frmmaal2", "check", then(col1Started, [&] { typeDigit(col1.txteenheid, '2'); }),
+    add(
+        "frmmaal2", "check", then(col1Started, [&] { typeDigit(col1.txteenheid, '2'); }),
         [&] { col1.cmdcontrole_Click(); }, on(col1));
-    add("frmmaal2", "to the A-klas (change)", col1Started, [&] { col1.cmdaklas_Click(); }, on(room));
+    add(
+        "frmmaal2", "to the A-klas (change)", col1Started, [&] { col1.cmdaklas_Click(); }, on(room));
 
-    auto col2Started = then(only(col2), [&] { col2.cmdnieuw_Click(); col2.cmdstart_Click(); });
-    add("frmmaal3", "start", then(only(col2), [&] { col2.cmdnieuw_Click(); }), [&] { col2.cmdstart_Click(); },
+    auto col2Started = then(only(col2), [&] {
+        col2.cmdnieuw_Click();
+        col2.cmdstart_Click();
+    });
+    add(
+        "frmmaal3", "start", then(only(col2), [&] { col2.cmdnieuw_Click(); }), [&] { col2.cmdstart_Click(); },
         on(col2));
-    add("frmmaal3", "typed digit (units box)", col2Started, [&] { typeDigit(col2.txteenheid, '2'); }, on(col2));
-    add("frmmaal3", "keypad key", then(col2Started, [&] { col2.cmdCreate_Click(); }),
+    add(
+        "frmmaal3", "typed digit (units box)", col2Started, [&] { typeDigit(col2.txteenheid, '2'); }, on(col2));
+    add(
+        "frmmaal3", "keypad key", then(col2Started, [&] { col2.cmdCreate_Click(); }),
         [&] { col2.keypad().cmdhelp_Click(col2.keypad().cmdhelp[3]); }, on(col2));
-    add("frmmaal3", "click on an answer box", then(col2Started, [&] { typeDigit(col2.txteenheid, '2'); }),
+    add(
+        "frmmaal3", "click on an answer box", then(col2Started, [&] { typeDigit(col2.txteenheid, '2'); }),
         [&] { col2.txteenheid_Click(); }, on(col2));
-    add("frmmaal3", "A-klas button", col2Started, [&] { col2.cmdaklas1->click(); }, on(col2));
-    add("frmmaal3", "check", then(col2Started, [&] { writeSum(col2); }), [&] { col2.cmdcontrole_Click(); }, on(col2));
-    add("frmmaal3", "tick tmraklas", col2Started, [&] { col2.tmraklas->tick(); }, on(col2));
-    add("frmmaal3", "tick trmaklas2", col2Started, [&] { col2.trmaklas2->tick(); }, on(col2));
+    add(
+        "frmmaal3", "A-klas button", col2Started, [&] { col2.cmdaklas1->click(); }, on(col2));
+    add(
+        "frmmaal3", "check", then(col2Started, [&] { writeSum(col2); }), [&] { col2.cmdcontrole_Click(); }, on(col2));
+    add(
+        "frmmaal3", "tick tmraklas", col2Started, [&] { col2.tmraklas->tick(); }, on(col2));
+    add(
+        "frmmaal3", "tick trmaklas2", col2Started, [&] { col2.trmaklas2->tick(); }, on(col2));
 
     // Every table drilled: all the boxes a table can reach are black, the worst case for the reset.
     auto blackenAll = [&] {
@@ -183,21 +239,49 @@ int main(int argc, char* argv[]) {
     auto* timer7 = room.control<ui::Timer>("Timer7");
     auto* timerReset = room.control<ui::Timer>("Timerreset");
     auto* roomBox = room.control<ui::TextBox>("txtgetal2");
-    auto roomAtRest = then(only(room), [&] { room.EndDrill(); room.Form_Activate(); });
-    add("Aklas", "activation (field to yellow)", then(only(room), blackenAll), [&] { room.Form_Activate(); },
-        on(room));
-    add("Aklas", "table button (11 green)", roomAtRest, [&] { cmd7->click(); }, on(room));
-    add("Aklas", "tick Timer7 (11 black)", then(roomAtRest, [&] { cmd7->click(); }),
-        [&] { timer7->tick(); }, on(room));
-    add("Aklas", "tick Timerreset", then(roomAtRest, [&] { cmd7->click(); timer7->tick(); }),
+    auto roomAtRest = then(only(room), [&] {
+        room.EndDrill();
+        room.Form_Activate();
+    });
+    add(
+        "Aklas", "activation (field to yellow)", then(only(room), blackenAll), [&] { room.Form_Activate(); }, on(room));
+    add(
+        "Aklas", "table button (11 green)", roomAtRest, [&] { cmd7->click(); }, on(room));
+    add(
+        "Aklas", "tick Timer7 (11 black)", then(roomAtRest, [&] { cmd7->click(); }), [&] { timer7->tick(); }, on(room));
+    add(
+        "Aklas", "tick Timerreset",
+        then(roomAtRest,
+             [&] {
+                 cmd7->click();
+                 timer7->tick();
+             }),
         [&] { timerReset->tick(); }, on(room));
-    add("Aklas", "typed digit", then(roomAtRest, [&] { roomBox->clear(); roomBox->setFocus(); }),
+    add(
+        "Aklas", "typed digit",
+        then(roomAtRest,
+             [&] {
+                 roomBox->clear();
+                 roomBox->setFocus();
+             }),
         [&] { typeDigit(roomBox, '7'); }, on(room));
-    add("Aklas", "back (change)", then(only(col1), [&] { col1.cmdstart_Click(); col1.cmdaklas_Click(); }),
+    add(
+        "Aklas", "back (change)",
+        then(only(col1),
+             [&] {
+                 col1.cmdstart_Click();
+                 col1.cmdaklas_Click();
+             }),
         [&] { room.Cmdterug_Click(); }, on(col1));
 
     // A scrolling tick of the closing screen; the run is kept short of the tick that ends it.
-    add("frminfo", "tick Timer1", then(only(info), [&] { if (info.tickCount >= 140) info.tickCount = 0; }),
+    add(
+        "frminfo", "tick Timer1",
+        then(only(info),
+             [&] {
+                 if (info.tickCount >= 140)
+                     info.tickCount = 0;
+             }),
         [&] { info.Timer1->tick(); }, on(info));
 
     for (int i = 0; i < rounds; ++i)

@@ -17,7 +17,9 @@
 
 namespace {
 
-double since(const QElapsedTimer& clock) { return double(clock.nsecsElapsed()) / 1e6; }
+double since(const QElapsedTimer& clock) {
+    return double(clock.nsecsElapsed()) / 1e6;
+}
 
 void report(const char* what, std::vector<double>& v) {
     std::sort(v.begin(), v.end());
@@ -33,7 +35,7 @@ int main(int argc, char* argv[]) {
     program.setEndHandler([] {});
     frminfo& info = program.screen<frminfo>();
     program.ShowScreen(info);
-    info.Timer1->stop();  // ticks are fired here, not by the clock
+    info.Timer1->stop(); // ticks are fired here, not by the clock
     QPixmap frame(info.StatusBar1->size());
     info.StatusBar1->render(&frame);
 
@@ -48,7 +50,7 @@ int main(int argc, char* argv[]) {
             info.Timer1_Timer();
             if (painting)
                 info.StatusBar1->render(&frame);
-            if (k <= 150)  // the last tick hides the screen and ends the run: not a scrolling tick
+            if (k <= 150) // the last tick hides the screen and ends the run: not a scrolling tick
                 (painting ? painted : plain).push_back(since(clock));
         }
         program.ShowScreen(info);

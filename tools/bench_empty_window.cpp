@@ -20,14 +20,15 @@ bool reportCpu = false;
 
 // The wall clock, so the script can count from before the process was started.
 long long wallClockUs() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 double cpuMs() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return (double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    return (double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
 }
 
 class Window : public QMainWindow {

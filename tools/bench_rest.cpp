@@ -40,7 +40,8 @@ double residentMiB() {
 double cpuMs() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return (double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
+    return (double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) * 1e3) +
+           double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e3;
 }
 
 // Lets the window system map and paint what is shown.
@@ -67,7 +68,7 @@ int main(int argc, char* argv[]) {
 
     if (idle) {
         const int seconds = argc > 2 ? std::atoi(argv[2]) : 30;
-        menu.Command4_Click();  // the two-digit screen, its reminder clock running
+        menu.Command4_Click(); // the two-digit screen, its reminder clock running
         auto& col2 = program.screen<frmmaal3>();
         col2.cmdstart_Click();
         col2.cmdaklas1->click();
@@ -76,7 +77,7 @@ int main(int argc, char* argv[]) {
         col1.cmdstart_Click();
         col1.cmdaklas_Click();
         auto& room = program.screen<Aklas>();
-        room.control<QPushButton>("Cmd7")->click();  // a drill under way
+        room.control<QPushButton>("Cmd7")->click(); // a drill under way
         settle(500);
         const double before = cpuMs();
         QElapsedTimer rest;
@@ -101,21 +102,35 @@ int main(int argc, char* argv[]) {
         std::printf("%-14s adds %5.1f  (now %.1f)\n", name, now - last, now);
         last = now;
     };
-    auto back = [&](ui::Form& s) { return [&] { program.ShowScreen(menu); program.HideScreen(s); }; };
-    use("frmtest", [&] { menu.Command1_Click(); }, [&] { program.screen<frmtest>().cmdstart_Click(); },
+    auto back = [&](ui::Form& s) {
+        return [&] {
+            program.ShowScreen(menu);
+            program.HideScreen(s);
+        };
+    };
+    use(
+        "frmtest", [&] { menu.Command1_Click(); }, [&] { program.screen<frmtest>().cmdstart_Click(); },
         back(program.screen<frmtest>()));
-    use("frmtest2", [&] { menu.Command2_Click(); }, [&] { program.screen<frmtest2>().cmdstart_Click(); },
+    use(
+        "frmtest2", [&] { menu.Command2_Click(); }, [&] { program.screen<frmtest2>().cmdstart_Click(); },
         back(program.screen<frmtest2>()));
-    use("frmmaal", [&] { menu.Command3_Click(); }, [&] { program.screen<frmmaal>().cmdstart_Click(); },
+    use(
+        "frmmaal", [&] { menu.Command3_Click(); }, [&] { program.screen<frmmaal>().cmdstart_Click(); },
         back(program.screen<frmmaal>()));
-    use("frmmaal2", [&] { menu.cmdkies_Click(); }, [&] { program.screen<frmmaal2>().cmdstart_Click(); },
-        [&] {});
-    use("Aklas", [&] { program.screen<frmmaal2>().cmdaklas_Click(); },
+    use(
+        "frmmaal2", [&] { menu.cmdkies_Click(); }, [&] { program.screen<frmmaal2>().cmdstart_Click(); }, [&] {});
+    use(
+        "Aklas", [&] { program.screen<frmmaal2>().cmdaklas_Click(); },
         [&] { program.screen<Aklas>().control<QPushButton>("Cmd7")->click(); },
-        [&] { program.screen<Aklas>().Cmdterug_Click(); program.screen<frmmaal2>().cmdstop2_Click(); });
-    use("frmmaal3", [&] { menu.Command4_Click(); }, [&] { program.screen<frmmaal3>().cmdstart_Click(); },
+        [&] {
+            program.screen<Aklas>().Cmdterug_Click();
+            program.screen<frmmaal2>().cmdstop2_Click();
+        });
+    use(
+        "frmmaal3", [&] { menu.Command4_Click(); }, [&] { program.screen<frmmaal3>().cmdstart_Click(); },
         back(program.screen<frmmaal3>()));
-    use("frminfo", [&] { menu.cmdeinde_Click(); }, [&] {}, [&] {});
+    use(
+        "frminfo", [&] { menu.cmdeinde_Click(); }, [&] {}, [&] {});
     settle(1000);
     std::printf("at rest after every screen %.1f\n", residentMiB());
     return 0;

@@ -15,8 +15,8 @@
 namespace {
 // The wall clock, so the script can count from before the process was started.
 long long wallClockUs() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::system_clock::now().time_since_epoch()).count();
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 class FirstPaints : public QObject {

@@ -18,10 +18,14 @@ int defaultLayer(Kind kind) {
     switch (kind) {
     case Kind::Shape:
     case Kind::RoundShape:
-    case Kind::Line: return 0;
-    case Kind::Picture: return 1;
-    case Kind::Label: return 2;
-    default: return 3;
+    case Kind::Line:
+        return 0;
+    case Kind::Picture:
+        return 1;
+    case Kind::Label:
+        return 2;
+    default:
+        return 3;
     }
 }
 
@@ -102,8 +106,8 @@ QWidget* create(QWidget* parent, const ControlSpec& s) {
     }
     case Kind::Line: {
         auto* w = new Line(parent);
-        w->setEnds(QPoint(px(s.at.left), px(s.at.top)), QPoint(px(s.at.width), px(s.at.height)),
-                   s.borderWidth, s.border != NoColour ? rgb(s.border) : QColor(Qt::black));
+        w->setEnds(QPoint(px(s.at.left), px(s.at.top)), QPoint(px(s.at.width), px(s.at.height)), s.borderWidth,
+                   s.border != NoColour ? rgb(s.border) : QColor(Qt::black));
         return w;
     }
     case Kind::Frame: {

@@ -11,23 +11,23 @@ class QWidget;
 namespace ui {
 
 enum class Kind {
-    Label,          // Label
-    TextBox,        // TextBox
-    Button,         // QPushButton with a caption
-    PictureButton,  // PictureButton
-    Picture,        // Picture
-    Shape,          // Shape, square corners
-    RoundShape,     // Shape, rounded corners
-    Line,           // Line: the four numbers are x1, y1, x2, y2
-    Frame,          // QGroupBox with a caption; holds controls whose parent names it
-    Panel,          // plain coloured area that holds controls
+    Label,         // Label
+    TextBox,       // TextBox
+    Button,        // QPushButton with a caption
+    PictureButton, // PictureButton
+    Picture,       // Picture
+    Shape,         // Shape, square corners
+    RoundShape,    // Shape, rounded corners
+    Line,          // Line: the four numbers are x1, y1, x2, y2
+    Frame,         // QGroupBox with a caption; holds controls whose parent names it
+    Panel,         // plain coloured area that holds controls
 };
 
 enum Flag : unsigned {
     None = 0,
-    Hidden = 1u << 0,    // not shown when the screen is created
-    Disabled = 1u << 1,  // display only
-    Centred = 1u << 2,   // text centred
+    Hidden = 1u << 0,   // not shown when the screen is created
+    Disabled = 1u << 1, // display only
+    Centred = 1u << 2,  // text centred
     RightAligned = 1u << 3,
     NoTabStop = 1u << 4,
 };
@@ -46,12 +46,12 @@ struct ControlSpec {
     int fore = NoColour;
     FontSpec font{};
     unsigned flags = None;
-    const char* picture = nullptr;   // file in assets/
-    const char* parent = nullptr;    // name of the frame or panel it stands in
-    int border = NoColour;           // shapes and lines
-    int borderWidth = 1;             // shapes and lines, in pixels
-    const char* describe = nullptr;  // accessible name when there is no caption or tip
-    int layer = -1;                  // stacking override; by default shapes < pictures < labels < the rest
+    const char* picture = nullptr;  // file in assets/
+    const char* parent = nullptr;   // name of the frame or panel it stands in
+    int border = NoColour;          // shapes and lines
+    int borderWidth = 1;            // shapes and lines, in pixels
+    const char* describe = nullptr; // accessible name when there is no caption or tip
+    int layer = -1;                 // stacking override; by default shapes < pictures < labels < the rest
 };
 
 // Creates the controls of one table on a screen, in table order, with objectName = name.

@@ -274,7 +274,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     paintFocusMark(this, painter);
 }
 
-Picture::Picture(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+Picture::Picture(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+}
 
 void Picture::setPicture(const QString& resource) {
     drawing_.load(resource);

@@ -1,18 +1,18 @@
 #pragma once
 // The handful of control kinds the screens are made of, each a thin Qt widget
 // that keeps the behaviour the screens count on.
-#include <QLabel>
-#include <QLineEdit>
 #include <QIcon>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <vector>
 #include <memory>
 #include <utility>
+#include <vector>
 
 class QPainter;
 class QSvgRenderer;
@@ -20,7 +20,9 @@ class QSvgRenderer;
 namespace ui {
 
 // "Shown" is the control's own flag, as the screen set it, even while its window is hidden.
-inline bool isShown(const QWidget* w) { return !w->isHidden(); }
+inline bool isShown(const QWidget* w) {
+    return !w->isHidden();
+}
 
 // Moves the keyboard focus to w; a request for a hidden or disabled control is absorbed.
 void requestFocus(QWidget* w);
@@ -150,10 +152,23 @@ class Shape : public QWidget {
     Q_OBJECT
 public:
     explicit Shape(QWidget* parent = nullptr);
-    void setRounded(bool on) { rounded_ = on; update(); }
-    void setBorder(const QColor& c, int widthPx) { border_ = c; borderWidth_ = widthPx; update(); }
-    void setFill(const QColor& c) { fill_ = c; update(); }
-    void clearFill() { fill_ = QColor(); update(); }
+    void setRounded(bool on) {
+        rounded_ = on;
+        update();
+    }
+    void setBorder(const QColor& c, int widthPx) {
+        border_ = c;
+        borderWidth_ = widthPx;
+        update();
+    }
+    void setFill(const QColor& c) {
+        fill_ = c;
+        update();
+    }
+    void clearFill() {
+        fill_ = QColor();
+        update();
+    }
     QColor fill() const { return fill_; }
 
 protected:

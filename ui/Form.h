@@ -26,7 +26,9 @@ public:
         return w;
     }
     template <class T = QWidget>
-    T* control(const char* name) const { return control<T>(QString::fromLatin1(name)); }
+    T* control(const char* name) const {
+        return control<T>(QString::fromLatin1(name));
+    }
 
     // Told when the window system activates this window (the program decides whether
     // that is a new activation).

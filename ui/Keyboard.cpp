@@ -61,7 +61,8 @@ protected:
                 refreshFocus();
             }
             break;
-        default: break;
+        default:
+            break;
         }
         return QObject::eventFilter(receiver, e);
     }
@@ -77,7 +78,9 @@ void installKeyboardRules() {
     qApp->installEventFilter(rules);
 }
 
-bool keyboardInUse() { return keyboard; }
+bool keyboardInUse() {
+    return keyboard;
+}
 
 void paintFocusMark(QWidget* w, QPainter& painter) {
     if (!keyboard || !w->hasFocus())

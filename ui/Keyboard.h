@@ -1,7 +1,7 @@
 #pragma once
 // Rules for pupils who work with the keyboard: Enter clicks the focused button the way
-// Space does (and a focused answer box, the way the mouse does), and the control that has the focus carries a thick mark while the
-// keyboard is in use (a mouse click takes the mark away again).
+// Space does (and a focused answer box, the way the mouse does), and the control that has the focus carries a thick
+// mark while the keyboard is in use (a mouse click takes the mark away again).
 class QPainter;
 class QWidget;
 

@@ -4,9 +4,9 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPalette>
-#include <QTranslator>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTranslator>
 #include <cmath>
 
 namespace ui {

@@ -7,7 +7,9 @@ namespace ui {
 
 // Colours are written as 0xRRGGBB; -1 means "leave the default".
 inline constexpr int NoColour = -1;
-inline QColor rgb(int value) { return QColor::fromRgb(QRgb(0xFF000000u | unsigned(value))); }
+inline QColor rgb(int value) {
+    return QColor::fromRgb(QRgb(0xFF000000u | unsigned(value)));
+}
 
 enum FontStyle : unsigned { Regular = 0, Bold = 1, Italic = 2 };
 

@@ -14,7 +14,9 @@ namespace {
 // numbers 32-bit in the build machine's order, every pixel row at a four-byte boundary.
 constexpr char Magic[8] = {'Z', 'E', 'F', 'D', 'R', 'A', 'W', '1'};
 
-void put(QByteArray& out, quint32 value) { out.append(reinterpret_cast<const char*>(&value), sizeof value); }
+void put(QByteArray& out, quint32 value) {
+    out.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
 
 void pad(QByteArray& out) {
     while (out.size() % 4 != 0)
@@ -27,7 +29,8 @@ struct Found {
 };
 
 QString key(const QString& resource, QSize size) {
-    return resource + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') + QString::number(size.height());
+    return resource + QLatin1Char('@') + QString::number(size.width()) + QLatin1Char('x') +
+           QString::number(size.height());
 }
 
 // Reads the block once; a damaged or missing block gives no pictures, never a bad read.
@@ -59,8 +62,8 @@ const QHash<QString, Found>& index() {
                 return QHash<QString, Found>();
             const QString name = QString::fromUtf8(reinterpret_cast<const char*>(data + at), nameBytes);
             at = (at + nameBytes + 3) / 4 * 4;
-            if (!read(width) || !read(height) || !read(offset) || width == 0 || height == 0 || width > 4096
-                || height > 4096 || offset % 4 != 0 || qint64(offset) + qint64(width) * height * 4 > size)
+            if (!read(width) || !read(height) || !read(offset) || width == 0 || height == 0 || width > 4096 ||
+                height > 4096 || offset % 4 != 0 || qint64(offset) + qint64(width) * height * 4 > size)
                 return QHash<QString, Found>();
             all.insert(key(name, QSize(int(width), int(height))), Found{data + offset, QSize(int(width), int(height))});
         }

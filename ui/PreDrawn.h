@@ -10,8 +10,8 @@
 namespace ui {
 
 struct PreDrawn {
-    QString resource;  // the drawing's resource, as the control names it
-    QImage image;      // ARGB32, premultiplied
+    QString resource; // the drawing's resource, as the control names it
+    QImage image;     // ARGB32, premultiplied
 };
 
 // One block holding every picture; the program finds it at PreDrawnResource.

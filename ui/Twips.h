@@ -13,11 +13,15 @@ constexpr int px(int twips) {
     return twips >= 0 ? (twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel)
                       : -((-twips * 2 + TwipsPerPixel) / (2 * TwipsPerPixel));
 }
-constexpr int twips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int twips(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 
 inline QRect rectFromTwips(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
-inline QSize sizeFromTwips(int width, int height) { return QSize(px(width), px(height)); }
+inline QSize sizeFromTwips(int width, int height) {
+    return QSize(px(width), px(height));
+}
 
 } // namespace ui

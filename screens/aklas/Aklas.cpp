@@ -24,6 +24,7 @@ constexpr FontSpec Bold135{"MS Sans Serif", 13.5, Bold};
 // Pictures first so that the labels and frames stand in front of them. The panel behind
 // the search line must not be cut by the decoration next to it, so it shares the pictures'
 // layer and comes after them; Image4 sits on the white Label3 in the same way.
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Image3", .kind = Kind::Picture, .at = {0, 600, 5475, 3510}, .picture = "aklas_deco1.svg"},
     {.name = "Image2", .kind = Kind::Picture, .at = {120, 4560, 2820, 2985}, .picture = "aklas_deco2.svg"},
@@ -61,6 +62,7 @@ const ControlSpec Controls[] = {
      .font = Bold975, .flags = Hidden, .picture = "terug.svg"},
     {.name = "txtgetal2", .kind = Kind::TextBox, .at = {9600, 0, 615, 735}, .flags = Hidden | NoTabStop},
 };
+// clang-format on
 
 // Left edges of the ten columns of the hundred field: not quite even steps.
 constexpr int ColumnLeft[10] = {120, 600, 1080, 1560, 2050, 2560, 3100, 3590, 4080, 4560};
@@ -74,12 +76,28 @@ Twips boxPlace(int i) {
 }
 
 using Handler = void (Aklas::*)();
-constexpr Handler Clicks[11] = {nullptr, &Aklas::Cmd1_Click, &Aklas::Cmd2_Click, &Aklas::Cmd3_Click,
-                                &Aklas::Cmd4_Click, &Aklas::Cmd5_Click, &Aklas::Cmd6_Click, &Aklas::Cmd7_Click,
-                                &Aklas::Cmd8_Click, &Aklas::Cmd9_Click, &Aklas::Cmd10_Click};
-constexpr Handler Ticks[11] = {nullptr, &Aklas::Timer1_Timer, &Aklas::Timer2_Timer, &Aklas::Timer3_Timer,
-                               &Aklas::Timer4_Timer, &Aklas::Timer5_Timer, &Aklas::Timer6_Timer, &Aklas::Timer7_Timer,
-                               &Aklas::Timer8_Timer, &Aklas::Timer9_Timer, &Aklas::Timer10_Timer};
+constexpr Handler Clicks[11] = {nullptr,
+                                &Aklas::Cmd1_Click,
+                                &Aklas::Cmd2_Click,
+                                &Aklas::Cmd3_Click,
+                                &Aklas::Cmd4_Click,
+                                &Aklas::Cmd5_Click,
+                                &Aklas::Cmd6_Click,
+                                &Aklas::Cmd7_Click,
+                                &Aklas::Cmd8_Click,
+                                &Aklas::Cmd9_Click,
+                                &Aklas::Cmd10_Click};
+constexpr Handler Ticks[11] = {nullptr,
+                               &Aklas::Timer1_Timer,
+                               &Aklas::Timer2_Timer,
+                               &Aklas::Timer3_Timer,
+                               &Aklas::Timer4_Timer,
+                               &Aklas::Timer5_Timer,
+                               &Aklas::Timer6_Timer,
+                               &Aklas::Timer7_Timer,
+                               &Aklas::Timer8_Timer,
+                               &Aklas::Timer9_Timer,
+                               &Aklas::Timer10_Timer};
 
 } // namespace
 
@@ -94,16 +112,22 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
         buildControl(this, line)->setObjectName(arrayName("Line1", j));
     }
     for (int j = 0; j < 12; ++j) {
-        ControlSpec line{.name = "Line2", .kind = Kind::Line, .at = {0, RowLines[j], 5000, RowLines[j]},
-                         .parent = "Frmveld"};
+        ControlSpec line{
+            .name = "Line2", .kind = Kind::Line, .at = {0, RowLines[j], 5000, RowLines[j]}, .parent = "Frmveld"};
         buildControl(this, line)->setObjectName(arrayName("Line2", j));
     }
     // The pupil cannot type into the field or give it the focus: its numbers stay put,
     // and Enter and Tab move only between the buttons.
     for (int i = 0; i <= 100; ++i) {
         const QByteArray number = QByteArray::number(i);
-        ControlSpec box{.name = "Text2", .kind = Kind::TextBox, .caption = number.constData(), .at = boxPlace(i),
-                        .back = Yellow, .font = Bold825, .flags = Centred | NoTabStop, .parent = "Frmveld"};
+        ControlSpec box{.name = "Text2",
+                        .kind = Kind::TextBox,
+                        .caption = number.constData(),
+                        .at = boxPlace(i),
+                        .back = Yellow,
+                        .font = Bold825,
+                        .flags = Centred | NoTabStop,
+                        .parent = "Frmveld"};
         auto* w = static_cast<TextBox*>(buildControl(this, box));
         w->setObjectName(arrayName("Text2", i));
         w->setReadOnly(true);
@@ -117,8 +141,12 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
     }
     for (int n = 1; n <= 10; ++n) {
         const QByteArray caption = "x " + QByteArray::number(n);
-        ControlSpec button{.name = "Cmd", .kind = Kind::Button, .caption = caption.constData(),
-                           .at = {120, 240 + 480 * (n - 1), 735, 375}, .font = Bold135, .parent = "Frmkiestafel"};
+        ControlSpec button{.name = "Cmd",
+                           .kind = Kind::Button,
+                           .caption = caption.constData(),
+                           .at = {120, 240 + 480 * (n - 1), 735, 375},
+                           .font = Bold135,
+                           .parent = "Frmkiestafel"};
         Cmd[n] = static_cast<QPushButton*>(buildControl(this, button));
         Cmd[n]->setObjectName(QStringLiteral("Cmd%1").arg(n));
         connect(Cmd[n], &QPushButton::clicked, this, [this, click = Clicks[n]] { (this->*click)(); });
@@ -212,9 +240,13 @@ void Aklas::Form_KeyPress(int& KeyAscii) {
     QApplication::sendEvent(focusWidget() ? focusWidget() : this, &tab);
 }
 
-void Aklas::Image1_MouseMove() { Lblinaklas->setVisible(true); }
+void Aklas::Image1_MouseMove() {
+    Lblinaklas->setVisible(true);
+}
 
-void Aklas::Lblinaklas_MouseMove() { Lblinaklas->setVisible(false); }
+void Aklas::Lblinaklas_MouseMove() {
+    Lblinaklas->setVisible(false);
+}
 
 void Aklas::StartDrill(int n) {
     for (int box : zef::MultiplesOf(n))

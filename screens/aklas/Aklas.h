@@ -80,8 +80,8 @@ private:
     ui::Picture* Image1 = nullptr;
     ui::TextBox* txtgetal2 = nullptr;
     std::array<ui::TextBox*, 101> Text2{};
-    std::array<int, 101> boxColour{};            // what each box shows now, to skip repaints
-    std::array<QPushButton*, 11> Cmd{};          // Cmd1 .. Cmd10 at 1 .. 10
-    std::array<ui::Timer*, 11> Timers{};         // Timer1 .. Timer10 at 1 .. 10
+    std::array<int, 101> boxColour{};    // what each box shows now, to skip repaints
+    std::array<QPushButton*, 11> Cmd{};  // Cmd1 .. Cmd10 at 1 .. 10
+    std::array<ui::Timer*, 11> Timers{}; // Timer1 .. Timer10 at 1 .. 10
     ui::Timer* Timerreset = nullptr;
 };

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int LightYellow = 0xFFFFC0, Navy = 0x000080, White = 0xFFFFFF;
 constexpr int TimerMs = 75;
-constexpr int LastTick = 150;          // the bar's maximum; the tick after it ends the program
+constexpr int LastTick = 150; // the bar's maximum; the tick after it ends the program
 constexpr Twips BarDesign{3240, 5280, 2775, 255};
 
 constexpr FontSpec Arial825{"Arial", 8.25};
@@ -22,6 +22,7 @@ constexpr const char* MakerSite = "www.torvaleno.example";
 
 // The yellow credit area is only a background: the credits stand on the screen itself,
 // in its coordinates, so the panel takes the lowest layer.
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Frame1", .kind = Kind::Panel, .at = {1560, 360, 7080, 4050}, .back = LightYellow,
      .describe = "Over de maker", .layer = 0},
@@ -46,6 +47,7 @@ const ControlSpec Controls[] = {
     {.name = "lblgeld", .kind = Kind::Label, .at = {1560, 4440, 7080, 735}, .back = Navy, .fore = White,
      .font = {"Arial", 14.25}, .flags = Centred, .describe = "Waar je de software vindt"},
 };
+// clang-format on
 
 // Enabling a timer that already runs leaves its rhythm alone.
 void enable(QTimer* timer) {

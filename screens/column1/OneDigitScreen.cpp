@@ -18,12 +18,14 @@ constexpr int AnswerTop = 3360, MultiplierTop = 1800, ProblemTop = 360, RuleY = 
 
 // Working fields, in the order ClearBoard empties them; never shown.
 const char* const WorkingLabels[] = {
-    "lbleen", "lbltien", "lblhonderd", "lblduizend", "lblrestE", "lblrestT", "lblrestH", "lblrestD",
-    "lblplusT", "lblplusH", "lblplusD", "lblplusTD", "lblE", "lblT", "lblH", "lblD",
-    "lblcontrolegetal", "lblresultaat", "lbluitkomst",
+    "lbleen",   "lbltien",  "lblhonderd",       "lblduizend",   "lblrestE",    "lblrestT", "lblrestH",
+    "lblrestD", "lblplusT", "lblplusH",         "lblplusD",     "lblplusTD",   "lblE",     "lblT",
+    "lblH",     "lblD",     "lblcontrolegetal", "lblresultaat", "lbluitkomst",
 };
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -40,9 +42,12 @@ void OneDigitScreen::buildKeypad() {
 void OneDigitScreen::buildBoard() {
     const int d = layout_.thousandsLeft, h = d + ColumnStep, t = h + ColumnStep, e = t + ColumnStep;
     const auto box = [&](const char* name, int left, int top, unsigned flags, const char* describe) {
-        return static_cast<TextBox*>(buildControl(
-            this, {.name = name, .kind = Kind::TextBox, .at = {left, top, 1095, 975}, .font = DigitFont,
-                   .flags = flags | Centred, .describe = describe}));
+        return static_cast<TextBox*>(buildControl(this, {.name = name,
+                                                         .kind = Kind::TextBox,
+                                                         .at = {left, top, 1095, 975},
+                                                         .font = DigitFont,
+                                                         .flags = flags | Centred,
+                                                         .describe = describe}));
     };
     txtduizendtal = box("txtduizendtal", d, AnswerTop, Hidden, "duizendtallen");
     txthonderdtal = box("txthonderdtal", h, AnswerTop, None, "honderdtallen");
@@ -60,14 +65,22 @@ void OneDigitScreen::buildBoard() {
 
     for (const char* label : WorkingLabels)
         buildControl(this, {.name = label, .kind = Kind::Label, .flags = Hidden});
-    buildControl(this, {.name = "Label1", .kind = Kind::Label, .caption = "X",
-                        .at = {layout_.times.x(), layout_.times.y(), 480, 555}, .font = {"Arial", 24, Bold}});
-    buildControl(this, {.name = "Line1", .kind = Kind::Line, .at = {d, RuleY, e + ColumnStep, RuleY}, .borderWidth = 5});
+    buildControl(this, {.name = "Label1",
+                        .kind = Kind::Label,
+                        .caption = "X",
+                        .at = {layout_.times.x(), layout_.times.y(), 480, 555},
+                        .font = {"Arial", 24, Bold}});
+    buildControl(this,
+                 {.name = "Line1", .kind = Kind::Line, .at = {d, RuleY, e + ColumnStep, RuleY}, .borderWidth = 5});
 }
 
-void OneDigitScreen::setCaption(const char* label, const QString& caption) { control<QLabel>(label)->setText(caption); }
+void OneDigitScreen::setCaption(const char* label, const QString& caption) {
+    control<QLabel>(label)->setText(caption);
+}
 
-QString OneDigitScreen::caption(const char* label) const { return control<QLabel>(label)->text(); }
+QString OneDigitScreen::caption(const char* label) const {
+    return control<QLabel>(label)->text();
+}
 
 void OneDigitScreen::ClearBoard() {
     for (const char* label : WorkingLabels)
@@ -113,9 +126,9 @@ zef::AnswerReading OneDigitScreen::ReadBoxes() {
             box->setText(QStringLiteral("0"));
     // Every box counts by its true value, however many digits it holds, so no answer
     // can overflow.
-    zef::AnswerReading answer = zef::ReadAnswer(txteenheid->text().toStdString(), txttiental->text().toStdString(),
-                                                txthonderdtal->text().toStdString(),
-                                                txtduizendtal->text().toStdString());
+    zef::AnswerReading answer =
+        zef::ReadAnswer(txteenheid->text().toStdString(), txttiental->text().toStdString(),
+                        txthonderdtal->text().toStdString(), txtduizendtal->text().toStdString());
     setCaption("lbluitkomst", text(answer.answerText));
     return answer;
 }
@@ -126,7 +139,9 @@ bool OneDigitScreen::ShowVerdict() {
     return right;
 }
 
-void OneDigitScreen::FocusNextBox() { keypad::FocusNextBox({txteenheid, txttiental, txthonderdtal, txtduizendtal}); }
+void OneDigitScreen::FocusNextBox() {
+    keypad::FocusNextBox({txteenheid, txttiental, txthonderdtal, txtduizendtal});
+}
 
 void OneDigitScreen::setWorkOrder(QWidget* start, const std::vector<QWidget*>& buttons) {
     std::vector<QWidget*> chain{start, txteenheid, txttiental, txthonderdtal, txtduizendtal};

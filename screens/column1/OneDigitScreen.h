@@ -18,8 +18,8 @@
 //   status on cmdCreate  a hint about the keys             unchanged
 #include "app/Screen.h"
 #include "exercise/ColumnExercise.h"
-#include "screens/scoring/VerdictPanel.h"
 #include "screens/keypad/Keypad.h"
+#include "screens/scoring/VerdictPanel.h"
 
 #include <QPoint>
 #include <QString>
@@ -37,14 +37,13 @@ class TextBox;
 namespace column1 {
 
 struct BoardLayout {
-    int thousandsLeft;    // the D column; H, T and E follow 1200 twips apart, the rule spans all four
-    QPoint times;         // Label1, the "X"
-    keypad::Layout keys;  // the carry-note panel
+    int thousandsLeft;   // the D column; H, T and E follow 1200 twips apart, the rule spans all four
+    QPoint times;        // Label1, the "X"
+    keypad::Layout keys; // the carry-note panel
 };
 
 // frmmaal2
-inline constexpr BoardLayout ColumnBoard{
-    .thousandsLeft = 2400, .times = {1560, 2880}, .keys = keypad::ColumnLayout};
+inline constexpr BoardLayout ColumnBoard{.thousandsLeft = 2400, .times = {1560, 2880}, .keys = keypad::ColumnLayout};
 // frmmaal
 inline constexpr BoardLayout EasyHardBoard{
     .thousandsLeft = 2160, .times = {4680, 2040}, .keys = keypad::EasyHardLayout};

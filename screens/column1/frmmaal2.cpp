@@ -20,6 +20,7 @@ constexpr int White = 0xFFFFFF, Green = 0x00FF00, LightRed = 0xFFC0C0;
 constexpr int AboveStart = 5, AboveCheck = 5, AboveStop = 6;
 
 // Design order, up to the keypad.
+// clang-format off
 const ControlSpec BeforeKeypad[] = {
     {.name = "cmdaklas", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
      .at = {7320, 3360, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
@@ -32,16 +33,20 @@ const ControlSpec BeforeKeypad[] = {
     {.name = "txtresultaat", .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
+// clang-format on
 
 // Design order, from the keypad to the answer boxes.
+// clang-format off
 const ControlSpec AfterKeypad[] = {
     {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2520, 855, 735},
      .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
     {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
      .picture = "vliegtuig.svg"},
 };
+// clang-format on
 
 // Design order, after the answer and problem boxes.
+// clang-format off
 const ControlSpec AfterBoard[] = {
     {.name = "lblmemo5", .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
      .font = {"Arial", 20.25, Bold}, .describe = "geheugensteun"},
@@ -53,8 +58,11 @@ const ControlSpec AfterBoard[] = {
     {.name = "Image1", .kind = Kind::Picture, .at = {8640, 3360, 3000, 2100}, .picture = "bord.svg"},
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
 };
+// clang-format on
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 

@@ -21,7 +21,9 @@ constexpr int ColTD = 2280, ColD = 3240, ColH = 4200, ColT = 5160, ColE = 6120;
 constexpr int RowNumber = 360, RowMultiplier = 1320, RowFirst = 2640, RowSecond = 3480, RowSum = 4560;
 constexpr int BoxW = 735, BoxH = 675;
 
-constexpr Twips box(int left, int top) { return {left, top, BoxW, BoxH}; }
+constexpr Twips box(int left, int top) {
+    return {left, top, BoxW, BoxH};
+}
 
 // Three buttons share the upper place on the left and two the lower one; the one the
 // pupil must be able to reach when two are shown lies on top.
@@ -33,6 +35,7 @@ constexpr unsigned Entry = Centred;
 constexpr unsigned Given = Disabled | Centred;
 
 // Design order, up to the keypad.
+// clang-format off
 const ControlSpec BeforeKeypad[] = {
     {.name = "cmdaklas2", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
      .at = {9240, 5400, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
@@ -95,8 +98,10 @@ const ControlSpec BeforeKeypad[] = {
     {.name = "txtresultaat", .kind = Kind::TextBox, .at = {9240, 5640, 2295, 495}, .back = White,
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
+// clang-format on
 
 // Design order, after the keypad and before the verdict panel.
+// clang-format off
 const ControlSpec AfterKeypad[] = {
     {.name = "Lbltrainer", .kind = Kind::Label, .at = {240, 240, 1815, 2535}, .back = Black, .fore = White,
      .font = {"MS Sans Serif", 8.25, Bold}, .flags = Hidden | Centred, .describe = "tafel", .layer = InFront},
@@ -105,14 +110,17 @@ const ControlSpec AfterKeypad[] = {
     {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3000, 3000, 2100}, .picture = "bord.svg"},
     {.name = "Image2", .kind = Kind::Picture, .at = {10920, 6000, 480, 420}, .picture = "logo.svg"},
 };
+// clang-format on
 
 // Decoration, after the verdict panel.
+// clang-format off
 const ControlSpec Decoration[] = {
     {.name = "Shape2", .kind = Kind::Shape, .at = {240, 5640, 8535, 600}, .back = 0xE0E0E0, .border = 0xE0E0E0},
     {.name = "Shape3", .kind = Kind::RoundShape, .at = {240, 3120, 1095, 1935}, .border = 0x800080},
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {7920, 2880, 3240, 2340}},
     {.name = "Shape5", .kind = Kind::RoundShape, .at = {9120, 5280, 1335, 1215}, .border = 0x800080},
 };
+// clang-format on
 
 const QString AklasHint = QStringLiteral(" Je kunt een geheugensteuntje uit de A-klas gebruiken.");
 const QString NoteHint =
@@ -120,8 +128,12 @@ const QString NoteHint =
 const QString SumHint = QStringLiteral("Maak de som van beide getallen.");
 const QString StartHint = QStringLiteral("Start een oefening met een klik op het vliegtuig.");
 
-QString text(const std::string& s) { return QString::fromStdString(s); }
-std::string plain(const QString& s) { return s.toStdString(); }
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+std::string plain(const QString& s) {
+    return s.toStdString();
+}
 
 } // namespace
 
@@ -176,9 +188,9 @@ frmmaal3::frmmaal3(Program& program)
     cmdstart->setFocus();
     // Tab follows the order of work: start, the rows from the units leftwards, the sum,
     // the carry notes, the reminders, the check, the series buttons, back to the menu.
-    std::vector<QWidget*> chain{cmdstart,    txteenheid,     txttiental,     txthonderdtal,      txtduizendtal,
-                                txtleeg2,    txttiental2,    txthonderdtal2, txtduizendtal2,     txttienduizendtal2,
-                                txtuitkomstE, txtuitkomstT,  txtuitkomstH,   txtuitkomstD,       txtuitkomstTD};
+    std::vector<QWidget*> chain{cmdstart,     txteenheid,   txttiental,     txthonderdtal,  txtduizendtal,
+                                txtleeg2,     txttiental2,  txthonderdtal2, txtduizendtal2, txttienduizendtal2,
+                                txtuitkomstE, txtuitkomstT, txtuitkomstH,   txtuitkomstD,   txtuitkomstTD};
     for (QWidget* key : keypad_->tabStops())
         chain.push_back(key);
     chain.insert(chain.end(), {cmdaklas1, cmdaklas2, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
@@ -224,7 +236,9 @@ frmmaal3::~frmmaal3() = default;
 
 // ---------------------------------------------------------------- small helpers
 
-void frmmaal3::status(const QString& text) { lblmededeling->setText(text); }
+void frmmaal3::status(const QString& text) {
+    lblmededeling->setText(text);
+}
 
 QString frmmaal3::secondRowText() const {
     return QStringLiteral("Vermenigvuldig ") + QString::number(currentExercise.multiplicand) +
@@ -233,7 +247,9 @@ QString frmmaal3::secondRowText() const {
 }
 
 // A twelfth record's slot does not exist and is left alone.
-void frmmaal3::ResetRecordHighlight() { series_->Whiten(series_->count()); }
+void frmmaal3::ResetRecordHighlight() {
+    series_->Whiten(series_->count());
+}
 
 // ---------------------------------------------------------------- procedures
 
@@ -280,11 +296,17 @@ void frmmaal3::FocusNextBox() {
     requestFocus(target);
 }
 
-void frmmaal3::HideKeypad() { keypad_->HideKeypad(); }
+void frmmaal3::HideKeypad() {
+    keypad_->HideKeypad();
+}
 
-void frmmaal3::ShowTableE() { Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerE->text())))); }
+void frmmaal3::ShowTableE() {
+    Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerE->text()))));
+}
 
-void frmmaal3::ShowTableT() { Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerT->text())))); }
+void frmmaal3::ShowTableT() {
+    Lbltrainer->setText(text(zef::TimesTableText(plain(txtmalerT->text()))));
+}
 
 // ---------------------------------------------------------------- load and activation
 
@@ -332,7 +354,9 @@ void frmmaal3::cmdstart_Click() {
     cmdstop2->setVisible(false);
 }
 
-void frmmaal3::cmdCreate_Click() { keypad_->ShowKeypad(); }
+void frmmaal3::cmdCreate_Click() {
+    keypad_->ShowKeypad();
+}
 
 void frmmaal3::cmdaklas1_Click() {
     tmraklas->start();
@@ -347,7 +371,9 @@ void frmmaal3::cmdaklas2_Click() {
     FocusNextBox();
 }
 
-void frmmaal3::tmraklas_Timer() { Lbltrainer->setVisible(true); }
+void frmmaal3::tmraklas_Timer() {
+    Lbltrainer->setVisible(true);
+}
 
 void frmmaal3::trmaklas2_Timer() {
     Lbltrainer->setVisible(false);
@@ -356,13 +382,12 @@ void frmmaal3::trmaklas2_Timer() {
 
 void frmmaal3::cmdcontrole_Click() {
     // Hidden boxes are repaired too; every box whose text changes runs its reaction.
-    for (TextBox* b : {txteenheid, txttiental, txthonderdtal, txtduizendtal, txtuitkomstE, txtuitkomstT,
-                       txtuitkomstH, txtuitkomstD, txtuitkomstTD, txttiental2, txthonderdtal2, txtduizendtal2,
-                       txttienduizendtal2})
+    for (TextBox* b : {txteenheid, txttiental, txthonderdtal, txtduizendtal, txtuitkomstE, txtuitkomstT, txtuitkomstH,
+                       txtuitkomstD, txtuitkomstTD, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
         b->setText(text(zef::RepairBox(plain(b->text()))));
-    const zef::SumReading sum = zef::ReadSumAnswer(plain(txtuitkomstE->text()), plain(txtuitkomstT->text()),
-                                                   plain(txtuitkomstH->text()), plain(txtuitkomstD->text()),
-                                                   plain(txtuitkomstTD->text()));
+    const zef::SumReading sum =
+        zef::ReadSumAnswer(plain(txtuitkomstE->text()), plain(txtuitkomstT->text()), plain(txtuitkomstH->text()),
+                           plain(txtuitkomstD->text()), plain(txtuitkomstTD->text()));
     sumText = text(sum.answerText);
 
     // With the board cleared there is no product to reach: any sum is too big.
@@ -530,9 +555,15 @@ void frmmaal3::txttienduizendtal2_Change() {
     cmdaklas2->setVisible(false);
 }
 
-void frmmaal3::txtuitkomstE_Change() { requestFocus(txtuitkomstT); }
-void frmmaal3::txtuitkomstT_Change() { requestFocus(txtuitkomstH); }
-void frmmaal3::txtuitkomstH_Change() { requestFocus(txtuitkomstD); }
+void frmmaal3::txtuitkomstE_Change() {
+    requestFocus(txtuitkomstT);
+}
+void frmmaal3::txtuitkomstT_Change() {
+    requestFocus(txtuitkomstH);
+}
+void frmmaal3::txtuitkomstH_Change() {
+    requestFocus(txtuitkomstD);
+}
 
 void frmmaal3::txtuitkomstD_Change() {
     if (isShown(txtuitkomstTD)) {

@@ -14,7 +14,9 @@
 
 class QPushButton;
 
-namespace keypad { class Keypad; }
+namespace keypad {
+class Keypad;
+}
 namespace ui {
 class Label;
 class Picture;
@@ -135,7 +137,7 @@ private:
 
     zef::TwoDigitExercise currentExercise;
     QString productText;
-    QString sumText;  // the pupil's sum as read at the last check
+    QString sumText; // the pupil's sum as read at the last check
     int correctTotal = 0;
     std::unique_ptr<keypad::Keypad> keypad_;
     std::unique_ptr<scoring::VerdictPanel> verdict_;

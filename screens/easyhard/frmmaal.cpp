@@ -23,6 +23,7 @@ constexpr int AboveReturn = 5;
 
 // Design order, up to the keypad. cmdstop and cmdnieuw belong to the button set of every
 // exercise screen but are never offered here: this screen keeps no series.
+// clang-format off
 const ControlSpec BeforeKeypad[] = {
     {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 2400, 855, 735}, .back = 0x800000,
      .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu"},
@@ -33,16 +34,20 @@ const ControlSpec BeforeKeypad[] = {
     {.name = "txtresultaat", .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
+// clang-format on
 
+// clang-format off
 const ControlSpec AfterKeypad[] = {
     {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2400, 855, 735},
      .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg", .layer = AboveReturn},
     {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
      .picture = "vliegtuig.svg"},
 };
+// clang-format on
 
 // After the answer and problem boxes: the place-value letters under the answer row,
 // then the status board.
+// clang-format off
 const ControlSpec AfterBoard[] = {
     {.name = "lbl1000b", .kind = Kind::Label, .caption = "D", .at = {2160, 4560, 1095, 975}, .back = 0x008000,
      .fore = White, .font = LetterFont, .flags = Centred},
@@ -59,6 +64,7 @@ const ControlSpec AfterBoard[] = {
     {.name = "Shape2", .kind = Kind::RoundShape, .at = {7320, 2880, 4455, 2655}},
     {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3120, 3000, 2100}, .picture = "bord.svg"},
 };
+// clang-format on
 
 const QString StartText = QStringLiteral(" Start een nieuwe oefening");
 
@@ -74,8 +80,11 @@ frmmaal::frmmaal(Program& program)
                      column1::EasyHardBoard) {
     // The series array keeps only its last slot here, hidden and never written.
     const QByteArray spare = arrayName("Txtoef1", 10).toLatin1();
-    buildControl(this, {.name = spare.constData(), .kind = Kind::TextBox, .at = {120, 4920, 1575, 360},
-                        .font = {"MS Sans Serif", 9.75}, .flags = Hidden | Disabled | Centred,
+    buildControl(this, {.name = spare.constData(),
+                        .kind = Kind::TextBox,
+                        .at = {120, 4920, 1575, 360},
+                        .font = {"MS Sans Serif", 9.75},
+                        .flags = Hidden | Disabled | Centred,
                         .describe = "oefening 11"});
     build(BeforeKeypad);
     buildKeypad();
@@ -181,13 +190,19 @@ void frmmaal::cmdstop2_Click() {
     program.HideScreen(*this);
 }
 
-void frmmaal::cmdCreate_Click() { keypad().ShowKeypad(); }
+void frmmaal::cmdCreate_Click() {
+    keypad().ShowKeypad();
+}
 
 // ---------------------------------------------------------------- answer boxes
 
-void frmmaal::txteenheid_Click() { ShowRest(txteenheid, "lblrestE", "lblplusT"); }
+void frmmaal::txteenheid_Click() {
+    ShowRest(txteenheid, "lblrestE", "lblplusT");
+}
 
-void frmmaal::txttiental_Click() { ShowRest(txttiental, "lblrestT", "lblplusH"); }
+void frmmaal::txttiental_Click() {
+    ShowRest(txttiental, "lblrestT", "lblplusH");
+}
 
 void frmmaal::txthonderdtal_Click() {
     ShowRest(txthonderdtal, "lblrestH", "lblplusD");
@@ -205,8 +220,14 @@ void frmmaal::txteenheid_Change() {
     keypad().ShowKeypad();
 }
 
-void frmmaal::txttiental_Change() { keypad().ShowKeypad(); }
+void frmmaal::txttiental_Change() {
+    keypad().ShowKeypad();
+}
 
-void frmmaal::txthonderdtal_Change() { keypad().ShowKeypad(); }
+void frmmaal::txthonderdtal_Change() {
+    keypad().ShowKeypad();
+}
 
-void frmmaal::txtduizendtal_Change() { keypad().ShowKeypad(); }
+void frmmaal::txtduizendtal_Change() {
+    keypad().ShowKeypad();
+}

@@ -33,33 +33,46 @@ void FocusNextBox(const AnswerRow& row) {
 
 Keypad::Keypad(QWidget& host, const Layout& layout, std::function<void()> focusNextBox)
     : focusNextBox_(std::move(focusNextBox)), hideTakesCreate_(layout.hideTakesCreate) {
-    cmdhelpstip = static_cast<QPushButton*>(buildControl(
-        &host, {.name = "cmdhelpstip", .kind = Kind::Button, .caption = ".",
-                .at = {layout.point.x(), layout.point.y(), 615, 615}, .font = PointFont}));
+    cmdhelpstip = static_cast<QPushButton*>(buildControl(&host, {.name = "cmdhelpstip",
+                                                                 .kind = Kind::Button,
+                                                                 .caption = ".",
+                                                                 .at = {layout.point.x(), layout.point.y(), 615, 615},
+                                                                 .font = PointFont}));
     for (int digit = 1; digit <= 9; ++digit) {
         const QByteArray name = "cmdhelp" + QByteArray::number(digit);
         const QByteArray caption = QByteArray::number(digit);
         const int left = layout.keysLeft + (digit - 1) * layout.keysStep;
-        cmdhelp[digit - 1] = static_cast<QPushButton*>(buildControl(
-            &host, {.name = name.constData(), .kind = Kind::Button, .caption = caption.constData(),
-                    .at = {left, layout.keysTop, 495, 495}, .font = KeyFont}));
+        cmdhelp[digit - 1] = static_cast<QPushButton*>(buildControl(&host, {.name = name.constData(),
+                                                                            .kind = Kind::Button,
+                                                                            .caption = caption.constData(),
+                                                                            .at = {left, layout.keysTop, 495, 495},
+                                                                            .font = KeyFont}));
     }
-    cmdCreate = static_cast<PictureButton*>(buildControl(
-        &host, {.name = "cmdCreate", .kind = Kind::PictureButton, .caption = "onthouden",
-                .at = {layout.create.x(), layout.create.y(), 975, 975}, .back = 0xFFC080,
-                .picture = "onthouden.svg"}));
-    txthulp = static_cast<TextBox*>(buildControl(
-        &host, {.name = "txthulp", .kind = Kind::TextBox, .at = {layout.noteLeft, 720, 1095, 975},
-                .back = layout.noteBack, .fore = 0x804040, .font = NoteFont, .flags = Disabled | Centred,
-                .describe = "onthouden cijfer"}));
+    cmdCreate = static_cast<PictureButton*>(buildControl(&host, {.name = "cmdCreate",
+                                                                 .kind = Kind::PictureButton,
+                                                                 .caption = "onthouden",
+                                                                 .at = {layout.create.x(), layout.create.y(), 975, 975},
+                                                                 .back = 0xFFC080,
+                                                                 .picture = "onthouden.svg"}));
+    txthulp = static_cast<TextBox*>(buildControl(&host, {.name = "txthulp",
+                                                         .kind = Kind::TextBox,
+                                                         .at = {layout.noteLeft, 720, 1095, 975},
+                                                         .back = layout.noteBack,
+                                                         .fore = 0x804040,
+                                                         .font = NoteFont,
+                                                         .flags = Disabled | Centred,
+                                                         .describe = "onthouden cijfer"}));
 
-    LBLONTHOUD = static_cast<Label*>(buildControl(
-        &host, {.name = "LBLONTHOUD", .kind = Kind::Label, .caption = "O N T H O U D E N ",
-                .at = {layout.titleLeft, 240, layout.titleWidth, 375}, .back = 0x800000, .fore = 0xFFFFFF,
-                .font = TitleFont, .flags = Centred}));
+    LBLONTHOUD = static_cast<Label*>(buildControl(&host, {.name = "LBLONTHOUD",
+                                                          .kind = Kind::Label,
+                                                          .caption = "O N T H O U D E N ",
+                                                          .at = {layout.titleLeft, 240, layout.titleWidth, 375},
+                                                          .back = 0x800000,
+                                                          .fore = 0xFFFFFF,
+                                                          .font = TitleFont,
+                                                          .flags = Centred}));
     Shape1 = static_cast<Shape*>(buildControl(
-        &host, {.name = "Shape1", .kind = Kind::RoundShape, .at = layout.panel, .back = 0xFF8000,
-                .borderWidth = 3}));
+        &host, {.name = "Shape1", .kind = Kind::RoundShape, .at = layout.panel, .back = 0xFF8000, .borderWidth = 3}));
 
     for (QPushButton* key : cmdhelp)
         QObject::connect(key, &QPushButton::clicked, &host, [this, key] { cmdhelp_Click(key); });

@@ -19,6 +19,7 @@ namespace {
 constexpr FontSpec ButtonFont{"MS Sans Serif", 12, Bold};
 constexpr FontSpec TotalFont{"MS Sans Serif", 13.5};
 
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {3360, 120, 6495, 5655}},
     {.name = "Image1", .kind = Kind::Picture, .at = {0, 3000, 3180, 4125}, .picture = "menu_beeld.svg"},
@@ -41,6 +42,7 @@ const ControlSpec Controls[] = {
     {.name = "lblgemaakt", .kind = Kind::Label, .at = {8160, 5880, 1695, 375}, .back = 0xC0C0FF, .fore = 0x0000FF,
      .font = TotalFont, .flags = Centred, .describe = "Totaal aantal juiste oefeningen"},
 };
+// clang-format on
 
 } // namespace
 
@@ -74,7 +76,9 @@ void frmkiesbasis::Form_Load() {
     lblgemaakt->setText(QString::number(aantal));
 }
 
-void frmkiesbasis::Form_Activate() { CentreOnScreen(*this); }
+void frmkiesbasis::Form_Activate() {
+    CentreOnScreen(*this);
+}
 
 void frmkiesbasis::openExercise(ui::Form& target) {
     program.ShowScreen(target);
@@ -82,11 +86,21 @@ void frmkiesbasis::openExercise(ui::Form& target) {
     program.mainWindow().setEnabled(false);
 }
 
-void frmkiesbasis::Command1_Click() { openExercise(program.screen<frmtest>()); }
-void frmkiesbasis::Command2_Click() { openExercise(program.screen<frmtest2>()); }
-void frmkiesbasis::Command3_Click() { openExercise(program.screen<frmmaal>()); }
-void frmkiesbasis::cmdkies_Click() { openExercise(program.screen<frmmaal2>()); }
-void frmkiesbasis::Command4_Click() { openExercise(program.screen<frmmaal3>()); }
+void frmkiesbasis::Command1_Click() {
+    openExercise(program.screen<frmtest>());
+}
+void frmkiesbasis::Command2_Click() {
+    openExercise(program.screen<frmtest2>());
+}
+void frmkiesbasis::Command3_Click() {
+    openExercise(program.screen<frmmaal>());
+}
+void frmkiesbasis::cmdkies_Click() {
+    openExercise(program.screen<frmmaal2>());
+}
+void frmkiesbasis::Command4_Click() {
+    openExercise(program.screen<frmmaal3>());
+}
 
 void frmkiesbasis::cmdeinde_Click() {
     program.ShowScreen(program.screen<frminfo>());

@@ -18,6 +18,7 @@ constexpr FontSpec LetterFont{"Arial", 36, Bold};
 
 // The four big buttons share one place and take turns there. Creation order is the
 // keyboard order, so the focus can follow the buttons as they take over.
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {1200, 120, 7695, 7095}},
     {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.example", .at = {7800, 6360, 480, 420},
@@ -49,6 +50,7 @@ const ControlSpec Controls[] = {
     {.name = "lbleenheid", .kind = Kind::Label, .caption = "E", .at = {6240, 5880, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = LetterFont, .flags = Hidden | Centred},
 };
+// clang-format on
 
 } // namespace
 
@@ -84,7 +86,9 @@ void frmtest::Form_Load() {
     ResetPlaceValueScreen();
 }
 
-void frmtest::Form_Activate() { CentreOnScreen(*this); }
+void frmtest::Form_Activate() {
+    CentreOnScreen(*this);
+}
 
 void frmtest::ResetPlaceValueScreen() {
     for (TextBox* box : {txteenheid, txttiental, txthonderdtal}) {

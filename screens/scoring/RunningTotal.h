@@ -13,6 +13,8 @@ inline constexpr int MostCorrect = 32767;
 // The menu's total; 0 when lblgemaakt holds no number, and never below 0 or past MostCorrect.
 int MenuTotal(Program& program);
 // The total after one more correct check.
-constexpr int Raised(int total) { return std::min(total + 1, MostCorrect); }
+constexpr int Raised(int total) {
+    return std::min(total + 1, MostCorrect);
+}
 
 } // namespace scoring

@@ -25,10 +25,13 @@ SeriesRecords::SeriesRecords(QWidget& host, const SeriesLayout& layout) {
     for (int i = 0; i < Slots; ++i) {
         const QByteArray name = arrayName("Txtoef1", i).toLatin1();
         const int left = layout.left + SlotStep * (i % Shown);
-        Txtoef1[i] = static_cast<TextBox*>(buildControl(
-            &host, {.name = name.constData(), .kind = Kind::TextBox, .at = {left, layout.top, 1575, 360},
-                    .font = {"MS Sans Serif", 9.75}, .flags = Disabled | Centred | (i < Shown ? None : Hidden),
-                    .describe = SlotNames[i]}));
+        Txtoef1[i] =
+            static_cast<TextBox*>(buildControl(&host, {.name = name.constData(),
+                                                       .kind = Kind::TextBox,
+                                                       .at = {left, layout.top, 1575, 360},
+                                                       .font = {"MS Sans Serif", 9.75},
+                                                       .flags = Disabled | Centred | (i < Shown ? None : Hidden),
+                                                       .describe = SlotNames[i]}));
     }
 }
 

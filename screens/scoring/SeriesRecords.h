@@ -8,12 +8,14 @@
 
 class QWidget;
 
-namespace ui { class TextBox; }
+namespace ui {
+class TextBox;
+}
 
 namespace scoring {
 
 struct SeriesLayout {
-    int left;  // slot 0; the other shown slots follow 1680 twips apart
+    int left; // slot 0; the other shown slots follow 1680 twips apart
     int top;
 };
 

@@ -16,21 +16,29 @@ constexpr int RewardChoices = 6;
 } // namespace
 
 VerdictPanel::VerdictPanel(QWidget& host, const VerdictLayout& layout) {
-    lbloordeel = static_cast<Label*>(buildControl(
-        &host, {.name = "lbloordeel", .kind = Kind::Label, .at = layout.label, .back = layout.labelBack,
-                .fore = White, .font = {"Arial", 14.25, Bold}, .flags = Centred, .describe = "oordeel"}));
+    lbloordeel = static_cast<Label*>(buildControl(&host, {.name = "lbloordeel",
+                                                          .kind = Kind::Label,
+                                                          .at = layout.label,
+                                                          .back = layout.labelBack,
+                                                          .fore = White,
+                                                          .font = {"Arial", 14.25, Bold},
+                                                          .flags = Centred,
+                                                          .describe = "oordeel"}));
     for (int i = 0; i < Pictures; ++i) {
         const QByteArray name = arrayName("imgpop1", i).toLatin1();
         const QByteArray picture = "beloning" + QByteArray::number(i + 1) + ".svg";
         Twips at = layout.picture;
         at.top += layout.pictureStep * i;
-        imgpop1[i] = static_cast<Picture*>(buildControl(
-            &host, {.name = name.constData(), .kind = Kind::Picture, .at = at, .flags = Hidden,
-                    .picture = picture.constData(), .describe = "beloning"}));
+        imgpop1[i] = static_cast<Picture*>(buildControl(&host, {.name = name.constData(),
+                                                                .kind = Kind::Picture,
+                                                                .at = at,
+                                                                .flags = Hidden,
+                                                                .picture = picture.constData(),
+                                                                .describe = "beloning"}));
     }
     shpoordeel = static_cast<Shape*>(buildControl(
-        &host, {.name = "shpoordeel", .kind = Kind::RoundShape, .at = layout.panel, .border = 0x800080,
-                .borderWidth = 4}));
+        &host,
+        {.name = "shpoordeel", .kind = Kind::RoundShape, .at = layout.panel, .border = 0x800080, .borderWidth = 4}));
 }
 
 void VerdictPanel::ShowCorrect(zef::RandomSource& rng) {

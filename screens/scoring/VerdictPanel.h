@@ -9,7 +9,9 @@
 
 class QWidget;
 
-namespace zef { class RandomSource; }
+namespace zef {
+class RandomSource;
+}
 namespace ui {
 class Label;
 class Picture;
@@ -19,22 +21,26 @@ class Shape;
 namespace scoring {
 
 struct VerdictLayout {
-    ui::Twips panel;     // shpoordeel
-    ui::Twips label;     // lbloordeel
-    int labelBack;       // lbloordeel before the first check
-    ui::Twips picture;   // imgpop1 slot 0
-    int pictureStep;     // each further slot this much lower
+    ui::Twips panel;   // shpoordeel
+    ui::Twips label;   // lbloordeel
+    int labelBack;     // lbloordeel before the first check
+    ui::Twips picture; // imgpop1 slot 0
+    int pictureStep;   // each further slot this much lower
 };
 
 // Both one-digit screens.
-inline constexpr VerdictLayout OneDigitVerdict{
-    .panel = {120, 120, 1815, 2055}, .label = {240, 1680, 1575, 375}, .labelBack = 0xFFFFFF,
-    .picture = {360, 480, 1200, 1200}, .pictureStep = 40};
+inline constexpr VerdictLayout OneDigitVerdict{.panel = {120, 120, 1815, 2055},
+                                               .label = {240, 1680, 1575, 375},
+                                               .labelBack = 0xFFFFFF,
+                                               .picture = {360, 480, 1200, 1200},
+                                               .pictureStep = 40};
 
 // The two-digit multiplier screen.
-inline constexpr VerdictLayout TwoDigitVerdict{
-    .panel = {120, 120, 2055, 2775}, .label = {360, 1920, 1575, 375}, .labelBack = 0xFF8080,
-    .picture = {540, 480, 1200, 1200}, .pictureStep = 40};
+inline constexpr VerdictLayout TwoDigitVerdict{.panel = {120, 120, 2055, 2775},
+                                               .label = {360, 1920, 1575, 375},
+                                               .labelBack = 0xFF8080,
+                                               .picture = {540, 480, 1200, 1200},
+                                               .pictureStep = 40};
 
 class VerdictPanel {
 public:

@@ -23,6 +23,7 @@ constexpr Twips ButtonPlace{240, 5760, 1695, 1455};
 // runs from cmdstart at the bottom to cmdnogeens on top.
 enum ButtonLayer { StartLayer = 3, FirstLayer, SecondLayer, SumLayer, AgainLayer };
 
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {360, 240, 3240, 2340}},
     {.name = "Shape3", .kind = Kind::Shape, .at = {5040, 360, 5055, 1740}},
@@ -86,6 +87,7 @@ const ControlSpec Controls[] = {
     {.name = "lbluitlegtotaal", .kind = Kind::Label, .at = {720, 600, 2535, 1575}, .back = DarkGreen,
      .fore = White, .font = {"Arial", 11.25}, .describe = "uitleg"},
 };
+// clang-format on
 
 constexpr const char* CarryH = " maal van de H is groter dan 9, er wordt nieuw D gevormd";
 constexpr const char* CarryT = " maal van de T is groter dan 9, er wordt nieuw H gevormd";

@@ -14,6 +14,7 @@ constexpr FontSpec Sans135{"MS Sans Serif", 13.5};
 constexpr int Navy = 0x000080, White = 0xFFFFFF;
 
 // The side pictures stand in front of the yellow panel (layer 4).
+// clang-format off
 const ControlSpec Controls[] = {
     {.name = "Frame1_1", .kind = Kind::Panel, .at = {0, 0, 11160, 4684}, .back = 0xFFFFC0},
     {.name = "Shape3", .kind = Kind::Shape, .at = {1920, 720, 7455, 4215}, .back = 0xFFFF80, .parent = "Frame1_1"},
@@ -35,11 +36,11 @@ const ControlSpec Controls[] = {
      .caption = "Ontwikkeld in basisschool De Klimtoren, Zonnedal   1999 - 2006", .at = {0, 6120, 11415, 375},
      .back = Navy, .fore = White, .font = Sans135, .flags = Centred},
 };
+// clang-format on
 
 } // namespace
 
-frmmecenaat1::frmmecenaat1(Program& program)
-    : Screen(program, "frmmecenaat1", QString(), 11160, 6720, 0x70656D) {
+frmmecenaat1::frmmecenaat1(Program& program) : Screen(program, "frmmecenaat1", QString(), 11160, 6720, 0x70656D) {
     // The screen has no caption; a screen reader still names its window.
     setAccessibleName(QStringLiteral("Welkom bij ZEFRANOL"));
     build(Controls);

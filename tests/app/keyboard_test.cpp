@@ -20,7 +20,7 @@ namespace {
 
 class Keys {
 public:
-    Keys() { press(Qt::Key_Return); }  // "Klik hier en start !" has the focus at start
+    Keys() { press(Qt::Key_Return); } // "Klik hier en start !" has the focus at start
 
     Program& p() { return tp.program(); }
     QWidget* focused() {
@@ -52,8 +52,12 @@ public:
     TestProgram tp;
 };
 
-double d9(int v) { return drawFor(v, 9, 0); }
-double d8(int v) { return drawFor(v, 8, 1); }
+double d9(int v) {
+    return drawFor(v, 9, 0);
+}
+double d8(int v) {
+    return drawFor(v, 8, 1);
+}
 
 } // namespace
 
@@ -79,7 +83,7 @@ private slots:
             k.type("94");
             QCOMPARE(k.focus(), QString("cmdcontrole"));
             rng.push(drawFor(2, 6, 1));
-            k.press(Qt::Key_Enter);  // the keypad's Enter
+            k.press(Qt::Key_Enter); // the keypad's Enter
             QCOMPARE(s.lbloordeel->text(), QString(" P R I M A "));
         }
         QCOMPARE(s.records(), 5);
@@ -111,7 +115,9 @@ private slots:
         // 507 x 16: 3042, then 507 shifted, sum 8112, all typed from the units on.
         zef::ScriptedRandom& rng = k.tp.script({d9(7), d9(0), d8(5), d8(6), d8(1)});
         k.pressOn("cmdstart");
-        k.type("2403" "705" "2118");
+        k.type("2403"
+               "705"
+               "2118");
         rng.push(drawFor(1, 6, 1));
         k.pressOn("cmdcontrole");
         QCOMPARE(s.findChild<QLabel*>("lbloordeel")->text(), QString(" P R I M A "));
@@ -141,7 +147,7 @@ private slots:
         k.pressOn("Command1");
         k.tp.script({d9(5), d9(4), d9(3)});
         for (int step = 0; step < 4; ++step)
-            k.press(Qt::Key_Return);  // each step hands the focus to the next one
+            k.press(Qt::Key_Return); // each step hands the focus to the next one
         QCOMPARE(k.focus(), QString("cmdnogeens"));
         k.pressOn("cmdstop");
         QCOMPARE(k.p().activeScreen(), &k.p().screen<frmkiesbasis>());
@@ -150,7 +156,7 @@ private slots:
         k.tp.script({d9(7), d8(3), d9(8), d9(4)});
         for (const char* step : {"cmdstart", "cmdeerste", "cmdtweede", "cmdsom"})
             k.pressOn(step);
-        QCOMPARE(k.p().screen<frmtest2>().findChild<QLineEdit*>("txtsomE")->text(), QString("21"));  // 7 x 3
+        QCOMPARE(k.p().screen<frmtest2>().findChild<QLineEdit*>("txtsomE")->text(), QString("21")); // 7 x 3
         k.pressOn("cmdstop");
         QCOMPARE(k.p().activeScreen(), &k.p().screen<frmkiesbasis>());
     }
@@ -171,7 +177,7 @@ private slots:
         QCOMPARE(marked.pixelColor(1, button->height() / 2), QColor(Qt::black));
         QCOMPARE(marked.pixelColor(5, button->height() / 2), QColor(Qt::yellow));
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5));  // released outside: no click
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(-5, -5)); // released outside: no click
         QVERIFY(!ui::keyboardInUse());
         const QImage plain = button->grab().toImage();
         QVERIFY(plain.pixelColor(5, button->height() / 2) != QColor(Qt::yellow));

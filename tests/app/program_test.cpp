@@ -14,9 +14,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QLineEdit>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
@@ -28,7 +28,8 @@ namespace {
 // A screen that counts its load and activate steps.
 class ProbeScreen : public Screen {
 public:
-    explicit ProbeScreen(Program& program) : Screen(program, "frmprobe", QStringLiteral("Probe"), 3000, 2000, 0xFFFFFF) {}
+    explicit ProbeScreen(Program& program)
+        : Screen(program, "frmprobe", QStringLiteral("Probe"), 3000, 2000, 0xFFFFFF) {}
     void Form_Load() override { ++loads; }
     void Form_Activate() override {
         ++activations;
@@ -95,7 +96,7 @@ private slots:
         QLabel* caption = t.find<QLabel, frmkiesbasis>("Label1");
         QCOMPARE(caption->text(), QString("Totaal aantal juiste oefeningen:"));
         QCOMPARE(t.main().isEnabled(), mainEnabled);
-        QCOMPARE(t.main().aftrek2->isEnabled(), true);  // the action itself; the disabled window blocks it
+        QCOMPARE(t.main().aftrek2->isEnabled(), true); // the action itself; the disabled window blocks it
         QCOMPARE(p.activeScreen(), &menu);
         QCOMPARE(menu.windowTitle(), QString("ZEFRANOL"));
     }
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(menu.isVisible());
         QVERIFY(!p.screen<frmmecenaat1>().isVisible());
         QVERIFY(!t.main().isEnabled());
-        QCOMPARE(menu.lblgemaakt->text(), QString("12"));  // the menu is not loaded again
+        QCOMPARE(menu.lblgemaakt->text(), QString("12")); // the menu is not loaded again
     }
 
     void exerciseButtonOpensItsScreenAndDisablesTheMainWindow() {
@@ -122,7 +123,7 @@ private slots:
         QVERIFY(p.screen<frmmaal2>().isVisible());
         QVERIFY(!p.screen<frmkiesbasis>().isVisible());
         QVERIFY(!t.main().isEnabled());
-        QVERIFY(p.screen<frmmaal2>().isEnabled());  // screens are not disabled with the main window
+        QVERIFY(p.screen<frmmaal2>().isEnabled()); // screens are not disabled with the main window
         QCOMPARE(p.activeScreen(), &p.screen<frmmaal2>());
     }
 
@@ -149,17 +150,17 @@ private slots:
         TestProgram t;
         Program& p = t.program();
         QVERIFY(!p.isCreated<ProbeScreen>());
-        auto& probe = p.screen<ProbeScreen>();  // touching creates it
+        auto& probe = p.screen<ProbeScreen>(); // touching creates it
         QCOMPARE(probe.loads, 1);
         QCOMPARE(probe.activations, 0);
         QCOMPARE(&p.screen<ProbeScreen>(), &probe);
 
         p.ShowScreen(probe);
         QCOMPARE(probe.activations, 1);
-        sendActivation(probe);  // the window system reports the same activation
+        sendActivation(probe); // the window system reports the same activation
         QApplication::processEvents();
         QCOMPARE(probe.activations, 1);
-        p.ShowScreen(probe);    // shown again while active: no new activation
+        p.ShowScreen(probe); // shown again while active: no new activation
         QCOMPARE(probe.activations, 1);
 
         // The pupil activates another window of the program, then comes back.
@@ -187,7 +188,7 @@ private slots:
         auto* box = col.findChild<QLineEdit*>(QStringLiteral("txteenheid"));
         QVERIFY(box);
         box->setFocus();
-        box->setText(QStringLiteral("7"));  // the screen moves on to the tens
+        box->setText(QStringLiteral("7")); // the screen moves on to the tens
         QWidget* focused = col.focusWidget();
         QVERIFY(focused && focused != box);
         p.HideScreen(col);
@@ -208,7 +209,8 @@ private slots:
         const auto pictures = welcome.findChildren<ui::Picture*>();
         QCOMPARE(pictures.size(), 4);
         for (auto* picture : pictures)
-            QVERIFY2(!ui::preDrawnPicture(picture->picture(), picture->size()).isNull(), qPrintable(picture->objectName()));
+            QVERIFY2(!ui::preDrawnPicture(picture->picture(), picture->size()).isNull(),
+                     qPrintable(picture->objectName()));
         auto* button = welcome.findChild<ui::PictureButton*>(QStringLiteral("cmdkombinnen"));
         QVERIFY(!ui::preDrawnPicture(button->picture(), button->pictureSize()).isNull());
     }

@@ -43,12 +43,46 @@ std::uint64_t envNumber(const char* name, std::uint64_t fallback) {
 
 // Controls of the multiplication screens that are never shown, whatever the pupil does.
 const char* const NeverShown[] = {
-    "Txtoef1_5", "Txtoef1_6", "Txtoef1_7", "Txtoef1_8", "Txtoef1_9", "Txtoef1_10",
-    "lbleen", "lbltien", "lblhonderd", "lblduizend", "lblrestE", "lblrestT", "lblrestH", "lblrestD",
-    "lblplusT", "lblplusH", "lblplusD", "lblplusTD", "lblE", "lblT", "lblH", "lblD", "lblcontrolegetal",
-    "lblresultaat", "lbluitkomst", "lblcontrolesom", "lblresultsom", "lblresultaat2", "lbltien2",
-    "lblhonderd2", "lblduizend2", "lbltienduizend2", "lblrestT2", "lblrestH2", "lblrestD2", "lblrestTD2",
-    "lblplusH2", "lblplusD2", "lblplusTD2", "lblplusHD2",
+    "Txtoef1_5",
+    "Txtoef1_6",
+    "Txtoef1_7",
+    "Txtoef1_8",
+    "Txtoef1_9",
+    "Txtoef1_10",
+    "lbleen",
+    "lbltien",
+    "lblhonderd",
+    "lblduizend",
+    "lblrestE",
+    "lblrestT",
+    "lblrestH",
+    "lblrestD",
+    "lblplusT",
+    "lblplusH",
+    "lblplusD",
+    "lblplusTD",
+    "lblE",
+    "lblT",
+    "lblH",
+    "lblD",
+    "lblcontrolegetal",
+    "lblresultaat",
+    "lbluitkomst",
+    "lblcontrolesom",
+    "lblresultsom",
+    "lblresultaat2",
+    "lbltien2",
+    "lblhonderd2",
+    "lblduizend2",
+    "lbltienduizend2",
+    "lblrestT2",
+    "lblrestH2",
+    "lblrestD2",
+    "lblrestTD2",
+    "lblplusH2",
+    "lblplusD2",
+    "lblplusTD2",
+    "lblplusHD2",
 };
 
 // The windows in a fixed order (Qt keeps them in a set), so that a seed replays.
@@ -58,7 +92,9 @@ QWidgetList windows() {
     return all;
 }
 
-bool reallyShown(const QWidget* w) { return !w->isHidden() && w->isVisibleTo(w->window()); }
+bool reallyShown(const QWidget* w) {
+    return !w->isHidden() && w->isVisibleTo(w->window());
+}
 
 class Pupil {
 public:
@@ -67,7 +103,7 @@ public:
     // One pupil action; false with the reason when something that must hold does not.
     QString step() {
         act();
-        QApplication::processEvents(QEventLoop::X11ExcludeTimers);  // real timers stay out of it
+        QApplication::processEvents(QEventLoop::X11ExcludeTimers); // real timers stay out of it
         if (tp_->endCalls() > ends_) {
             ++runs_;
             fresh();
@@ -157,15 +193,16 @@ private:
             return;
         }
         if (buttons.isEmpty() && boxes.isEmpty() && timers.isEmpty() && !menuUsable) {
-            stuck_ = true;  // a screen the pupil cannot leave
+            stuck_ = true; // a screen the pupil cannot leave
             return;
         }
         // With nothing to click the pupil waits for the screen's timers.
         const int choice = buttons.isEmpty() && !timers.isEmpty() && pick(2) ? 9 : pick(11);
         switch (choice) {
-        case 0: case 1: case 2:
-            if (!buttons.isEmpty())
-            {
+        case 0:
+        case 1:
+        case 2:
+            if (!buttons.isEmpty()) {
                 QAbstractButton* b = buttons[pick(int(buttons.size()))];
                 // A pupil long on one screen tries the buttons it has clicked least.
                 if (stay_ > 50)
@@ -178,14 +215,14 @@ private:
             }
             return;
         case 3:
-            if (!boxes.isEmpty())
-            {
+            if (!boxes.isEmpty()) {
                 ui::TextBox* b = boxes[pick(int(boxes.size()))];
                 trace(QStringLiteral("click box"), b);
                 QTest::mouseClick(b, Qt::LeftButton);
             }
             return;
-        case 4: case 5:
+        case 4:
+        case 5:
             key(w, 0, char('0' + pick(10)));
             return;
         case 6: {
@@ -262,7 +299,10 @@ private:
             if (!slot->text().isEmpty() && !line.match(slot->text()).hasMatch())
                 return QStringLiteral("%1 record %2 reads '%3'").arg(screen.objectName()).arg(i).arg(slot->text());
             if (i >= records && !slot->text().isEmpty())
-                return QStringLiteral("%1 slot %2 filled beyond %3 records").arg(screen.objectName()).arg(i).arg(records);
+                return QStringLiteral("%1 slot %2 filled beyond %3 records")
+                    .arg(screen.objectName())
+                    .arg(i)
+                    .arg(records);
         }
         if (shown > 5)
             return QStringLiteral("%1 shows %2 records").arg(screen.objectName()).arg(shown);
@@ -303,18 +343,21 @@ private:
             auto* form = qobject_cast<ui::Form*>(top);
             if (!form)
                 continue;
-            const bool multiplies = qobject_cast<frmmaal2*>(form) || qobject_cast<frmmaal3*>(form) ||
-                                    qobject_cast<frmmaal*>(form);
+            const bool multiplies =
+                qobject_cast<frmmaal2*>(form) || qobject_cast<frmmaal3*>(form) || qobject_cast<frmmaal*>(form);
             for (const char* name : NeverShown)
                 if (QWidget* c = form->findChild<QWidget*>(QLatin1String(name)); multiplies && c && !c->isHidden())
                     return QStringLiteral("%1 shows %2").arg(form->objectName(), QLatin1String(name));
-            if (QWidget* c = form->findChild<QWidget*>(QStringLiteral("txtgetal2")); qobject_cast<Aklas*>(form) && c &&
-                                                                                   !c->isHidden())
+            if (QWidget* c = form->findChild<QWidget*>(QStringLiteral("txtgetal2"));
+                qobject_cast<Aklas*>(form) && c && !c->isHidden())
                 return QStringLiteral("the room shows txtgetal2");
             if (form->isHidden())
                 continue;
             if (QWidget* f = form->focusWidget(); f && (!reallyShown(f) || !f->isEnabled()))
-                return QStringLiteral("%1: focus on hidden or disabled %2 (app focus %3, active %4)").arg(form->objectName(), f->objectName(), QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-", QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : "-");
+                return QStringLiteral("%1: focus on hidden or disabled %2 (app focus %3, active %4)")
+                    .arg(form->objectName(), f->objectName(),
+                         QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "-",
+                         QApplication::activeWindow() ? QApplication::activeWindow()->objectName() : "-");
         }
         if (ui::Form* active = p.activeScreen(); active && active->isHidden())
             return QStringLiteral("active screen %1 is hidden").arg(active->objectName());
@@ -346,9 +389,9 @@ private slots:
         const std::uint64_t seed = envNumber("ZEF_PUPIL_SEED", clock % 1000000007u);
         const std::uint64_t steps = envNumber("ZEF_PUPIL_STEPS", 2500);
         std::printf("random pupil: seed %llu, %llu steps (replay: ZEF_PUPIL_SEED=%llu ZEF_PUPIL_STEPS=%llu)\n",
-              (unsigned long long)seed, (unsigned long long)steps, (unsigned long long)seed,
-              (unsigned long long)steps);
-        std::fflush(stdout);  // still there when a step crashes
+                    (unsigned long long)seed, (unsigned long long)steps, (unsigned long long)seed,
+                    (unsigned long long)steps);
+        std::fflush(stdout); // still there when a step crashes
         Pupil pupil(seed);
         for (std::uint64_t n = 1; n <= steps; ++n) {
             const QString fault = pupil.step();
@@ -365,10 +408,12 @@ private slots:
             }
             if (!fault.isEmpty())
                 QFAIL(qPrintable(QStringLiteral("step %1: %2 (replay: ZEF_PUPIL_SEED=%3 ZEF_PUPIL_STEPS=%1)")
-                                     .arg(n).arg(fault).arg(seed)));
+                                     .arg(n)
+                                     .arg(fault)
+                                     .arg(seed)));
         }
         std::printf("random pupil: %llu steps, %d runs ended by the program; steps per screen: %s\n",
-              (unsigned long long)steps, pupil.runs(), qPrintable(pupil.visits()));
+                    (unsigned long long)steps, pupil.runs(), qPrintable(pupil.visits()));
     }
 };
 

@@ -15,8 +15,7 @@ inline int failed = 0;
 
 // Shows CR and LF so that a failing text comparison is readable.
 template <typename T>
-std::string Show(const T& value)
-{
+std::string Show(const T& value) {
     std::ostringstream out;
     if constexpr (std::is_enum_v<T>)
         out << static_cast<int>(value);
@@ -34,8 +33,7 @@ std::string Show(const T& value)
     return shown;
 }
 
-inline void Record(bool ok, const char* file, int line, const std::string& what)
-{
+inline void Record(bool ok, const char* file, int line, const std::string& what) {
     if (ok) {
         ++passed;
         return;
@@ -44,24 +42,22 @@ inline void Record(bool ok, const char* file, int line, const std::string& what)
     std::cerr << file << ':' << line << ": failed: " << what << '\n';
 }
 
-inline int Summary()
-{
+inline int Summary() {
     std::cout << passed << " passed, " << failed << " failed\n";
     return failed == 0 ? 0 : 1;
 }
 
-}  // namespace zef_check
+} // namespace zef_check
 
 #define CHECK(cond) ::zef_check::Record(static_cast<bool>(cond), __FILE__, __LINE__, #cond)
 
-#define CHECK_EQ(actual, expected)                                                        \
-    do {                                                                                  \
-        const auto zef_a = (actual);                                                      \
-        const auto zef_e = (expected);                                                    \
-        const bool zef_ok = zef_a == zef_e;                                               \
-        ::zef_check::Record(zef_ok, __FILE__, __LINE__,                                   \
-                            zef_ok ? std::string()                                        \
-                                   : std::string(#actual) + " is \"" +                    \
-                                         ::zef_check::Show(zef_a) + "\", expected \"" +   \
-                                         ::zef_check::Show(zef_e) + "\"");                \
+#define CHECK_EQ(actual, expected)                                                                                     \
+    do {                                                                                                               \
+        const auto zef_a = (actual);                                                                                   \
+        const auto zef_e = (expected);                                                                                 \
+        const bool zef_ok = zef_a == zef_e;                                                                            \
+        ::zef_check::Record(zef_ok, __FILE__, __LINE__,                                                                \
+                            zef_ok ? std::string()                                                                     \
+                                   : std::string(#actual) + " is \"" + ::zef_check::Show(zef_a) + "\", expected \"" +  \
+                                         ::zef_check::Show(zef_e) + "\"");                                             \
     } while (false)

@@ -9,14 +9,12 @@ using namespace zef;
 
 namespace {
 
-std::string Text(int value)
-{
+std::string Text(int value) {
     return std::to_string(value);
 }
 
 // Every problem the draws can give, against plain long multiplication.
-void AllProblems()
-{
+void AllProblems() {
     int problems = 0;
     int easy = 0;
     for (int h = 1; h <= 8; ++h)
@@ -32,10 +30,8 @@ void AllProblems()
                     CHECK_EQ(ex.product, product);
                     CHECK_EQ(ex.rawE + "|" + ex.rawT + "|" + ex.rawH,
                              Text(e * m) + "|" + Text(t * m) + "|" + Text(h * m));
-                    CHECK_EQ(ex.sumT + "|" + ex.sumH,
-                             Text(t * m + carryT) + "|" + Text(h * m + carryH));
-                    CHECK_EQ(ex.plusT + ex.plusH + ex.plusD,
-                             Text(carryT) + Text(carryH) + Text(carryD));
+                    CHECK_EQ(ex.sumT + "|" + ex.sumH, Text(t * m + carryT) + "|" + Text(h * m + carryH));
+                    CHECK_EQ(ex.plusT + ex.plusH + ex.plusD, Text(carryT) + Text(carryH) + Text(carryD));
                     CHECK_EQ(ex.restE + ex.restT + ex.restH,
                              Text(product % 10) + Text(product / 10 % 10) + Text(product / 100 % 10));
                     CHECK_EQ(ex.restD, product >= 1000 ? Text(product / 1000) : std::string());
@@ -53,8 +49,7 @@ void AllProblems()
     CHECK(easy > 0 && easy < problems);
 }
 
-void EdgeCases()
-{
+void EdgeCases() {
     const ColumnExercise plain = MakeColumnExercise(8, 0, 0, 1);
     CHECK_EQ(plain.plusT + plain.plusH + plain.plusD, std::string("000"));
     CHECK_EQ(plain.restD, std::string());
@@ -62,26 +57,24 @@ void EdgeCases()
     CHECK(IsEasy(plain));
 
     const ColumnExercise big = MakeColumnExercise(8, 8, 8, 8);
-    CHECK_EQ(big.rawE + " " + big.plusT + " " + big.sumT + " " + big.restT + " " + big.plusH +
-                 " " + big.sumH + " " + big.restH + " " + big.plusD + " " + big.restD,
+    CHECK_EQ(big.rawE + " " + big.plusT + " " + big.sumT + " " + big.restT + " " + big.plusH + " " + big.sumH + " " +
+                 big.restH + " " + big.plusD + " " + big.restD,
              std::string("64 6 70 0 7 71 1 7 7"));
     CHECK_EQ(big.expectedNumber, 7104);
 
     const ColumnExercise carried = MakeColumnExercise(1, 0, 5, 2);
-    CHECK_EQ(carried.rawE + " " + carried.restE + " " + carried.plusT + " " + carried.rawT +
-                 " " + carried.sumT,
+    CHECK_EQ(carried.rawE + " " + carried.restE + " " + carried.plusT + " " + carried.rawT + " " + carried.sumT,
              std::string("10 0 1 0 1"));
     CHECK(ColumnNeedsNote(carried, Column::T));
     CHECK(!ColumnNeedsNote(carried, Column::H));
     CHECK(!IsEasy(carried));
 }
 
-void Reading()
-{
+void Reading() {
     const std::string thirty = "123456789012345678901234567890";
     struct Case {
         std::string e, t, h, d;
-        std::string repaired;  // E|T|H|D after repair
+        std::string repaired; // E|T|H|D after repair
         std::string text;
         long long number;
     };
@@ -91,7 +84,7 @@ void Reading()
         {"2", "4", "0", "3", "2|4|0|3", "3042", 3042},
         {"9", "9", "9", "9", "9|9|9|9", "9999", 9999},
         {"0", "1", "", "", "0|1|0|0", "10", 10},
-        {"10", "0", "2", "", "10|0|2|0", "210", 210},       // unclicked column product
+        {"10", "0", "2", "", "10|0|2|0", "210", 210}, // unclicked column product
         {"64", "56", "64", "7", "64|56|64|7", "14024", 14024},
         {"1", "", "", thirty, "1|0|0|" + thirty, thirty + "001", LLONG_MAX},
     };
@@ -103,10 +96,13 @@ void Reading()
     }
 }
 
-void VerdictsAndLines()
-{
-    const ColumnExercise ex = MakeColumnExercise(5, 0, 7, 6);  // 507 x 6 = 3042
-    struct Case { const char *e, *t, *h, *d; Verdict verdict; const char* line; };
+void VerdictsAndLines() {
+    const ColumnExercise ex = MakeColumnExercise(5, 0, 7, 6); // 507 x 6 = 3042
+    struct Case {
+        const char *e, *t, *h, *d;
+        Verdict verdict;
+        const char* line;
+    };
     const Case cases[] = {
         {"2", "4", "0", "3", Verdict::Correct, "507 x 6 = 3042"},
         {"3", "4", "0", "3", Verdict::TooBig, "507 x 6 < 3043"},
@@ -128,19 +124,28 @@ void VerdictsAndLines()
 }
 
 // Re-seeds first, then takes the four draws in the order E, T, H, maler.
-void Drawing()
-{
+void Drawing() {
     class Recording final : public RandomSource {
     public:
         explicit Recording(std::vector<double> draws) : inner_(std::move(draws)) {}
-        double next() override { log += 'D'; return inner_.next(); }
-        void reseed() override { log += 'R'; inner_.reseed(); }
+        double next() override {
+            log += 'D';
+            return inner_.next();
+        }
+        void reseed() override {
+            log += 'R';
+            inner_.reseed();
+        }
         std::string log;
+
     private:
         ScriptedRandom inner_;
     };
     const double top = std::nextafter(1.0, 0.0);
-    struct Case { std::vector<double> draws; const char* problem; };
+    struct Case {
+        std::vector<double> draws;
+        const char* problem;
+    };
     const Case cases[] = {
         {{top, top, top, top}, "888 x 8"},
         {{5.5 / 9, 0.0, 0.0, 1.5 / 8}, "105 x 2"},
@@ -156,10 +161,9 @@ void Drawing()
     }
 }
 
-}  // namespace
+} // namespace
 
-int main()
-{
+int main() {
     AllProblems();
     EdgeCases();
     Reading();

@@ -10,14 +10,28 @@ namespace {
 
 const std::string kThirtyDigits = "123456789012345678901234567890";
 
-void WhatIsANumber()
-{
-    struct Case { const char* text; bool number; };
+void WhatIsANumber() {
+    struct Case {
+        const char* text;
+        bool number;
+    };
     const Case cases[] = {
-        {"", false}, {"a", false}, {".", false}, {"-", false}, {"+", false},
-        {"1a", false}, {" 1", false}, {"1 ", false}, {"-1", false}, {"1.5", false},
-        {"\xD9\xA3", false},  // an Arabic-Indic three: not an ASCII digit
-        {"0", true}, {"7", true}, {"15", true}, {"007", true},
+        {"", false},
+        {"a", false},
+        {".", false},
+        {"-", false},
+        {"+", false},
+        {"1a", false},
+        {" 1", false},
+        {"1 ", false},
+        {"-1", false},
+        {"1.5", false},
+        // an Arabic-Indic three: not an ASCII digit
+        {"\xD9\xA3", false},
+        {"0", true},
+        {"7", true},
+        {"15", true},
+        {"007", true},
     };
     for (const Case& c : cases) {
         CHECK_EQ(IsNumber(c.text), c.number);
@@ -26,9 +40,12 @@ void WhatIsANumber()
     CHECK(IsNumber(kThirtyDigits));
 }
 
-void ExactValues()
-{
-    struct Case { std::string text; std::string exact; long long saturated; };
+void ExactValues() {
+    struct Case {
+        std::string text;
+        std::string exact;
+        long long saturated;
+    };
     const Case cases[] = {
         {"", "0", 0},
         {"x", "0", 0},
@@ -46,8 +63,7 @@ void ExactValues()
     }
 }
 
-void Arithmetic()
-{
+void Arithmetic() {
     // Only the sums of box values are used; comparing and carrying over
     // many places is what the judging relies on.
     const Decimal nines = Decimal::FromText("99999999999999999999");
@@ -60,10 +76,9 @@ void Arithmetic()
     CHECK_EQ(PlaceValueSum({"", ".", "a", kThirtyDigits}).Text(), kThirtyDigits + "000");
 }
 
-}  // namespace
+} // namespace
 
-int main()
-{
+int main() {
     WhatIsANumber();
     ExactValues();
     Arithmetic();

@@ -9,11 +9,12 @@ namespace {
 
 const double kTop = std::nextafter(1.0, 0.0);
 
-double For(int digit) { return (digit + 0.5) / 9; }  // the draw that floor(r * 9) maps to digit
+double For(int digit) {
+    return (digit + 0.5) / 9;
+} // the draw that floor(r * 9) maps to digit
 
 // Over the nine intervals of r, 1 comes twice and 0 and 9 never; both ends of [0, 1) too.
-void HundredsDigit()
-{
+void HundredsDigit() {
     int counts[10] = {};
     for (int i = 0; i < 9; ++i) {
         ScriptedRandom rng({For(i)});
@@ -28,22 +29,20 @@ void HundredsDigit()
 }
 
 // Each draw re-seeds once, then takes its digits in its own order.
-void DrawOrders()
-{
-    ScriptedRandom places({For(5), For(8), For(4)});  // units, tens, hundreds
+void DrawOrders() {
+    ScriptedRandom places({For(5), For(8), For(4)}); // units, tens, hundreds
     CHECK_EQ(DrawPlaceValueNumber(places).Number(), 485);
     CHECK_EQ(places.reseeds(), 1);
-    ScriptedRandom pair({For(7), 2.5 / 8, For(8), For(4)});  // units, multiplier, tens, hundreds
+    ScriptedRandom pair({For(7), 2.5 / 8, For(8), For(4)}); // units, multiplier, tens, hundreds
     const TwoNumbers drawn = DrawTwoNumbers(pair);
     CHECK_EQ(drawn.first.Number() * 10 + drawn.multiplier, 4873);
     CHECK_EQ(pair.reseeds(), 1);
     CHECK(!FormsNextPlace(9) && FormsNextPlace(10));
 }
 
-}  // namespace
+} // namespace
 
-int main()
-{
+int main() {
     HundredsDigit();
     DrawOrders();
     return zef_check::Summary();

@@ -11,15 +11,16 @@ const double kTop = std::nextafter(1.0, 0.0);
 
 // Every range the exercises draw from, at both ends of [0, 1), plus draws a
 // faulty source might give.
-void DrawRanges()
-{
-    struct Case { double k, c, r; int expected; };
+void DrawRanges() {
+    struct Case {
+        double k, c, r;
+        int expected;
+    };
     const Case cases[] = {
-        {9, 0, 0.0, 0}, {9, 0, kTop, 8},    // digitE, digitT
-        {8, 1, 0.0, 1}, {8, 1, kTop, 8},    // digitH, maler, malerE, malerT
-        {6, 1, 0.0, 1}, {6, 1, kTop, 6},    // reward picture
-        {9, 0, 8.0 / 9.0, 8}, {8, 1, 0.125, 2},
-        {8, 1, 1.0, 8}, {9, 0, -0.5, 0}, {8, 1, NAN, 1},
+        {9, 0, 0.0, 0},       {9, 0, kTop, 8}, // digitE, digitT
+        {8, 1, 0.0, 1},       {8, 1, kTop, 8}, // digitH, maler, malerE, malerT
+        {6, 1, 0.0, 1},       {6, 1, kTop, 6}, // reward picture
+        {9, 0, 8.0 / 9.0, 8}, {8, 1, 0.125, 2}, {8, 1, 1.0, 8}, {9, 0, -0.5, 0}, {8, 1, NAN, 1},
     };
     for (const Case& c : cases) {
         ScriptedRandom rng({c.r});
@@ -27,8 +28,7 @@ void DrawRanges()
     }
 }
 
-void ClockDrawsStayInRange()
-{
+void ClockDrawsStayInRange() {
     ClockRandom rng;
     bool inside = true;
     bool spread = false;
@@ -44,10 +44,9 @@ void ClockDrawsStayInRange()
     CHECK(spread);
 }
 
-}  // namespace
+} // namespace
 
-int main()
-{
+int main() {
     DrawRanges();
     ClockDrawsStayInRange();
     return zef_check::Summary();

@@ -10,24 +10,23 @@ using namespace zef;
 namespace {
 
 // The sum-box texts E, T, H, D, TD of a number, TD empty below 10000.
-struct Boxes { std::string e, t, h, d, td; };
+struct Boxes {
+    std::string e, t, h, d, td;
+};
 
-Boxes BoxesOf(int value)
-{
+Boxes BoxesOf(int value) {
     const auto digit = [&](int place) { return std::to_string(value / place % 10); };
     return {digit(1), digit(10), digit(100), digit(1000), value >= 10000 ? digit(10000) : ""};
 }
 
-Verdict JudgeNumber(const TwoDigitExercise& ex, int value)
-{
+Verdict JudgeNumber(const TwoDigitExercise& ex, int value) {
     const Boxes b = BoxesOf(value);
     return JudgeSum(ex, ReadSumAnswer(b.e, b.t, b.h, b.d, b.td));
 }
 
 // Every problem the draws can give: rows, sum, optional boxes, and that the
 // product typed digit by digit is judged correct and its neighbours are not.
-void AllProblems()
-{
+void AllProblems() {
     int problems = 0;
     int onBounds = 0;
     for (int h = 1; h <= 8; ++h)
@@ -39,8 +38,7 @@ void AllProblems()
                         const int multiplicand = 100 * h + 10 * t + e;
                         const int multiplier = 10 * mt + me;
                         const TwoDigitExercise ex = MakeTwoDigit(multiplicand, multiplier);
-                        CHECK(ex.digitH == h && ex.digitT == t && ex.digitE == e &&
-                              ex.malerT == mt && ex.malerE == me);
+                        CHECK(ex.digitH == h && ex.digitT == t && ex.digitE == e && ex.malerT == mt && ex.malerE == me);
                         CHECK_EQ(ex.partialE, multiplicand * me);
                         CHECK_EQ(ex.partialT, multiplicand * mt * 10);
                         CHECK_EQ(ex.product, multiplicand * multiplier);
@@ -59,16 +57,15 @@ void AllProblems()
     CHECK(onBounds > 0);
 }
 
-void EdgeCases()
-{
-    struct Case { int multiplicand, multiplier, partialE, partialT, product; bool first, second, sum; };
+void EdgeCases() {
+    struct Case {
+        int multiplicand, multiplier, partialE, partialT, product;
+        bool first, second, sum;
+    };
     const Case cases[] = {
-        {100, 11, 100, 1000, 1100, false, false, false},
-        {888, 88, 7104, 71040, 78144, true, true, true},
-        {125, 81, 125, 10000, 10125, false, true, true},
-        {250, 48, 2000, 10000, 12000, true, true, true},
-        {125, 18, 1000, 1250, 2250, true, false, false},
-        {400, 25, 2000, 8000, 10000, true, false, true},
+        {100, 11, 100, 1000, 1100, false, false, false}, {888, 88, 7104, 71040, 78144, true, true, true},
+        {125, 81, 125, 10000, 10125, false, true, true}, {250, 48, 2000, 10000, 12000, true, true, true},
+        {125, 18, 1000, 1250, 2250, true, false, false}, {400, 25, 2000, 8000, 10000, true, false, true},
     };
     for (const Case& c : cases) {
         const TwoDigitExercise ex = MakeTwoDigit(c.multiplicand, c.multiplier);
@@ -81,15 +78,14 @@ void EdgeCases()
     }
 }
 
-void SumAnswers()
-{
+void SumAnswers() {
     const std::string thirty = "999999999999999999999999999999";
-    const TwoDigitExercise ex = MakeTwoDigit(250, 48);  // 12000
-    const TwoDigitExercise other = MakeTwoDigit(507, 36);  // 18252
+    const TwoDigitExercise ex = MakeTwoDigit(250, 48);    // 12000
+    const TwoDigitExercise other = MakeTwoDigit(507, 36); // 18252
     struct Case {
         const TwoDigitExercise* ex;
         Boxes boxes;
-        std::string repaired;  // E|T|H|D|TD
+        std::string repaired; // E|T|H|D|TD
         Verdict verdict;
         std::string line;
         long long number;
@@ -103,13 +99,16 @@ void SumAnswers()
         {&ex, {"0", "0", "0", "2", "12"}, "0|0|0|2|12", Verdict::TooBig, "250 x 48 < 122000", 122000},
         {&ex, {"0", "0", "0", "2", "1"}, "0|0|0|2|1", Verdict::Correct, "250 x 48 = 12000", 12000},
         {&ex, {"0", "0", "0", "02", "01"}, "0|0|0|02|01", Verdict::Correct, "250 x 48 = 12000", 12000},
-        {&ex, {"0", "0", "0", "2", thirty}, "0|0|0|2|" + thirty, Verdict::TooBig,
-         "250 x 48 < " + thirty + "2000", LLONG_MAX},
+        {&ex,
+         {"0", "0", "0", "2", thirty},
+         "0|0|0|2|" + thirty,
+         Verdict::TooBig,
+         "250 x 48 < " + thirty + "2000",
+         LLONG_MAX},
     };
     for (const Case& c : cases) {
         const SumReading r = ReadSumAnswer(c.boxes.e, c.boxes.t, c.boxes.h, c.boxes.d, c.boxes.td);
-        CHECK_EQ(r.answerE + "|" + r.answerT + "|" + r.answerH + "|" + r.answerD + "|" + r.answerTD,
-                 c.repaired);
+        CHECK_EQ(r.answerE + "|" + r.answerT + "|" + r.answerH + "|" + r.answerD + "|" + r.answerTD, c.repaired);
         CHECK_EQ(r.answerNumber, c.number);
         CHECK_EQ(JudgeSum(*c.ex, r), c.verdict);
         CHECK_EQ(TwoDigitResultLine(*c.ex, r, c.verdict), c.line);
@@ -117,10 +116,12 @@ void SumAnswers()
 }
 
 // Re-seeds first, then takes five draws in the order E, T, H, malerE, malerT.
-void Drawing()
-{
+void Drawing() {
     const double top = std::nextafter(1.0, 0.0);
-    struct Case { std::vector<double> draws; int multiplicand, multiplier; };
+    struct Case {
+        std::vector<double> draws;
+        int multiplicand, multiplier;
+    };
     const Case cases[] = {
         {{top}, 888, 88},
         {{0.0}, 100, 11},
@@ -137,10 +138,9 @@ void Drawing()
     }
 }
 
-}  // namespace
+} // namespace
 
-int main()
-{
+int main() {
     AllProblems();
     EdgeCases();
     SumAnswers();

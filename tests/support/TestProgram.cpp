@@ -35,4 +35,6 @@ void TestProgram::type(QWidget* box, const QString& text) {
     }
 }
 
-double drawFor(int value, double k, double c) { return (value - c + 0.5) / k; }
+double drawFor(int value, double k, double c) {
+    return (value - c + 0.5) / k;
+}

@@ -13,7 +13,9 @@
 
 namespace {
 
-QAccessibleInterface* reader(QObject* o) { return QAccessible::queryAccessibleInterface(o); }
+QAccessibleInterface* reader(QObject* o) {
+    return QAccessible::queryAccessibleInterface(o);
+}
 
 } // namespace
 

@@ -8,8 +8,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -18,6 +18,7 @@ using namespace ui;
 
 namespace {
 
+// clang-format off
 const ControlSpec Table[] = {
     {.name = "txtA", .kind = Kind::TextBox, .at = {150, 150, 1500, 450}},
     {.name = "txtB", .kind = Kind::TextBox, .at = {1800, 150, 1500, 450}},
@@ -31,13 +32,15 @@ const ControlSpec Table[] = {
     {.name = "lblMemo", .kind = Kind::Label, .at = {0, 2400, 3000, 600}},
     {.name = "shp", .kind = Kind::Shape, .at = {0, 0, 4500, 3000}},
 };
+// clang-format on
 
 class TestForm : public Form {
 public:
     TestForm() : Form("frmproef", QStringLiteral("Proef"), 4500, 3000, 0xFFC080) {
         build(Table);
         for (int i = 0; i < 3; ++i)
-            buildControl(this, {.name = qPrintable(arrayName("Txtoef1", i)), .kind = Kind::TextBox,
+            buildControl(this, {.name = qPrintable(arrayName("Txtoef1", i)),
+                                .kind = Kind::TextBox,
                                 .at = {120 + 1680 * i, 2000, 1575, 360}});
         stackControls(this);
     }
@@ -102,10 +105,10 @@ private slots:
     }
 
     void shownMeansTheControlsOwnFlag() {
-        TestForm form;  // never shown
+        TestForm form; // never shown
         QVERIFY(isShown(form.control("txtA")));
         QVERIFY(!isShown(form.control("txtHidden")));
-        QVERIFY(isShown(form.control("cmdInFrame")));  // its frame is hidden, its own flag is not
+        QVERIFY(isShown(form.control("cmdInFrame"))); // its frame is hidden, its own flag is not
         form.show();
         form.hide();
         QVERIFY(isShown(form.control("txtA")));
@@ -115,10 +118,14 @@ private slots:
     void focusRequestsForHiddenOrDisabledControlsAreAbsorbed_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("focused");
-        QTest::newRow("shown box") << "txtB" << "txtB";
-        QTest::newRow("hidden box") << "txtHidden" << "txtA";
-        QTest::newRow("disabled box") << "txtOff" << "txtA";
-        QTest::newRow("inside hidden frame") << "cmdInFrame" << "txtA";
+        QTest::newRow("shown box") << "txtB"
+                                   << "txtB";
+        QTest::newRow("hidden box") << "txtHidden"
+                                    << "txtA";
+        QTest::newRow("disabled box") << "txtOff"
+                                      << "txtA";
+        QTest::newRow("inside hidden frame") << "cmdInFrame"
+                                             << "txtA";
     }
     void focusRequestsForHiddenOrDisabledControlsAreAbsorbed() {
         QFETCH(QString, target);

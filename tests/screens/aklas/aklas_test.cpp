@@ -27,14 +27,22 @@ Aklas& openRoom(TestProgram& t, int maler, const QString& memo) {
 }
 
 template <class T = QWidget>
-T* child(Aklas& room, const QString& name) { return room.findChild<T*>(name); }
+T* child(Aklas& room, const QString& name) {
+    return room.findChild<T*>(name);
+}
 
 QColor colour(Aklas& room, int box) {
     return child<ui::TextBox>(room, ui::arrayName("Text2", box))->palette().color(QPalette::Base);
 }
-QString text(Aklas& room, const char* label) { return child<QLabel>(room, label)->text(); }
-bool shown(Aklas& room, const char* name) { return ui::isShown(child(room, name)); }
-ui::Timer* timer(Aklas& room, const QString& name) { return child<ui::Timer>(room, name); }
+QString text(Aklas& room, const char* label) {
+    return child<QLabel>(room, label)->text();
+}
+bool shown(Aklas& room, const char* name) {
+    return ui::isShown(child(room, name));
+}
+ui::Timer* timer(Aklas& room, const QString& name) {
+    return child<ui::Timer>(room, name);
+}
 
 // The pointer moves over w without a button held.
 void pointAt(QWidget* w) {
@@ -76,7 +84,7 @@ private slots:
             QCOMPARE(box->focusPolicy(), Qt::NoFocus);
         }
         QCOMPARE(child(room, "Text2_0")->geometry(), QRect(304, 13, 25, 13));
-        QCOMPARE(child(room, "Text2_57")->geometry(), QRect(207, 165, 25, 19));  // row 5, column 6
+        QCOMPARE(child(room, "Text2_57")->geometry(), QRect(207, 165, 25, 19)); // row 5, column 6
         QCOMPARE(child(room, "Text2_100")->geometry(), QRect(304, 272, 25, 19));
         QVERIFY(child(room, "Line1_10") && child(room, "Line2_11") && !child(room, "Line1_11"));
         // Typing into the field changes nothing.
@@ -188,20 +196,23 @@ private slots:
     void enterMovesLikeTab_data() {
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("x 1 -> x 2") << "Cmd1" << "Cmd2";
-        QTest::newRow("x 10 -> terug") << "Cmd10" << "Cmdterug";
-        QTest::newRow("terug -> x 1") << "Cmdterug" << "Cmd1";
+        QTest::newRow("x 1 -> x 2") << "Cmd1"
+                                    << "Cmd2";
+        QTest::newRow("x 10 -> terug") << "Cmd10"
+                                       << "Cmdterug";
+        QTest::newRow("terug -> x 1") << "Cmdterug"
+                                      << "Cmd1";
     }
     void enterMovesLikeTab() {
         QFETCH(QString, from);
         QFETCH(QString, to);
         TestProgram t;
         Aklas& room = openRoom(t, 4, "7 x 4 = ...");
-        QApplication::setActiveWindow(&room);  // the offscreen platform leaves the welcome screen active
+        QApplication::setActiveWindow(&room); // the offscreen platform leaves the welcome screen active
         child(room, from)->setFocus();
         QTest::keyClick(child(room, from), Qt::Key_Return);
         QCOMPARE(room.focusWidget(), child(room, to));
-        QVERIFY(room.testAttribute(Qt::WA_KeyboardFocusChange));  // the focus frame shows, as after Tab
+        QVERIFY(room.testAttribute(Qt::WA_KeyboardFocusChange)); // the focus frame shows, as after Tab
         // Enter only moves: it starts no drill and leaves no room.
         QVERIFY(shown(room, "Frmkiestafel") && room.isVisible());
     }

@@ -125,7 +125,7 @@ private slots:
             p.ShowScreen<frmkiesbasis>();
             TestProgram::click(p.screen<frmkiesbasis>().cmdeinde);
             frminfo& info = p.screen<frminfo>();
-            auto* other = new QTimer(&p.screen<frmkiesbasis>());  // a hidden screen's running timer
+            auto* other = new QTimer(&p.screen<frmkiesbasis>()); // a hidden screen's running timer
             other->start(60000);
             QTimer::singleShot(0, &info, [&info] {
                 for (int k = 0; k <= 150; ++k)
@@ -146,8 +146,9 @@ private slots:
         TestProgram t;
         frminfo& info = close(t);
         const QRegularExpression address("www\\.[\\w.-]+");
-        for (QWidget* screen : {static_cast<QWidget*>(&info), static_cast<QWidget*>(&t.program().screen<frmkiesbasis>()),
-                                static_cast<QWidget*>(&t.program().screen<frmmecenaat1>())}) {
+        for (QWidget* screen :
+             {static_cast<QWidget*>(&info), static_cast<QWidget*>(&t.program().screen<frmkiesbasis>()),
+              static_cast<QWidget*>(&t.program().screen<frmmecenaat1>())}) {
             for (QWidget* w : screen->findChildren<QWidget*>()) {
                 const auto* label = qobject_cast<QLabel*>(w);
                 for (const QString& text : {w->toolTip(), label ? label->text() : QString()}) {

@@ -27,18 +27,17 @@ private slots:
         QTest::newRow("working, four digits")
             << QStringList{"start888"} << QStringList{"cmdcontrole", "cmdaklas", "cmdCreate", "txtduizendtal"}
             << QStringList{"cmdstart", "cmdstop2"};
-        QTest::newRow("after a check")
-            << QStringList{"right"} << QStringList{"cmdstart"}
-            << QStringList{"cmdcontrole", "cmdnieuw", "cmdstop", "cmdstop2"};
+        QTest::newRow("after a check") << QStringList{"right"} << QStringList{"cmdstart"}
+                                       << QStringList{"cmdcontrole", "cmdnieuw", "cmdstop", "cmdstop2"};
         QTest::newRow("series complete, fifth right")
-            << QStringList{"wrong", "right", "wrong", "right", "right"} << QStringList{"cmdstart", "cmdnieuw", "cmdstop2"}
-            << QStringList{"cmdcontrole", "cmdstop"};
+            << QStringList{"wrong", "right", "wrong", "right", "right"}
+            << QStringList{"cmdstart", "cmdnieuw", "cmdstop2"} << QStringList{"cmdcontrole", "cmdstop"};
         QTest::newRow("series complete, fifth wrong")
-            << QStringList{"right", "right", "right", "right", "wrong"} << QStringList{"cmdstart", "cmdnieuw", "cmdstop2"}
-            << QStringList{"cmdcontrole", "cmdstop"};
-        QTest::newRow("stop asked")
-            << QStringList{"right", "right", "right", "right", "right", "right", "stop"}
-            << QStringList{"cmdstart", "cmdstop2", "cmdcontrole"} << QStringList{"cmdstop"} + keypad;
+            << QStringList{"right", "right", "right", "right", "wrong"}
+            << QStringList{"cmdstart", "cmdnieuw", "cmdstop2"} << QStringList{"cmdcontrole", "cmdstop"};
+        QTest::newRow("stop asked") << QStringList{"right", "right", "right", "right", "right", "right", "stop"}
+                                    << QStringList{"cmdstart", "cmdstop2", "cmdcontrole"}
+                                    << QStringList{"cmdstop"} + keypad;
         QTest::newRow("ready after a new series")
             << QStringList{"right", "right", "right", "right", "right", "nieuw"} << QStringList{"cmdstart"}
             << QStringList{"cmdcontrole", "cmdnieuw", "cmdstop", "cmdstop2", "cmdaklas", "txtduizendtal"} + keypad;
@@ -95,11 +94,21 @@ private slots:
         QTest::addColumn<QString>("memo");
         QTest::addColumn<bool>("checkShown");
         // 123 x 2 has three digits, 888 x 8 = 7104 four.
-        QTest::newRow("units") << 1 << "6" << "txttiental" << "2 x 2 = ... " << true;
-        QTest::newRow("units and tens") << 1 << "64" << "txthonderdtal" << "1 x 2 = ... " << true;
-        QTest::newRow("all three") << 1 << "642" << "cmdcontrole" << "" << true;
-        QTest::newRow("four-digit, three typed") << 8 << "401" << "txtduizendtal" << "" << true;
-        QTest::newRow("four-digit, all four") << 8 << "4017" << "cmdcontrole" << "" << true;
+        QTest::newRow("units") << 1 << "6"
+                               << "txttiental"
+                               << "2 x 2 = ... " << true;
+        QTest::newRow("units and tens") << 1 << "64"
+                                        << "txthonderdtal"
+                                        << "1 x 2 = ... " << true;
+        QTest::newRow("all three") << 1 << "642"
+                                   << "cmdcontrole"
+                                   << "" << true;
+        QTest::newRow("four-digit, three typed") << 8 << "401"
+                                                 << "txtduizendtal"
+                                                 << "" << true;
+        QTest::newRow("four-digit, all four") << 8 << "4017"
+                                              << "cmdcontrole"
+                                              << "" << true;
     }
     void typingMovesOn() {
         QFETCH(int, hundreds);
@@ -178,20 +187,34 @@ private slots:
     }
 
     void verdicts_data() {
-        QTest::addColumn<QList<int>>("problem");  // h, t, e, m
+        QTest::addColumn<QList<int>>("problem"); // h, t, e, m
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("verdict");
         QTest::addColumn<QString>("record");
         QTest::addColumn<QColor>("colour");
         QTest::addColumn<int>("total");
         const QColor green(0, 0xFF, 0), lightRed(0xFF, 0xC0, 0xC0);
-        QTest::newRow("888 x 8 right") << QList<int>{8, 8, 8, 8} << "7104" << " P R I M A " << "888 x 8 = 7104" << green << 1;
-        QTest::newRow("888 x 8 too big") << QList<int>{8, 8, 8, 8} << "7105" << " F O U T " << "888 x 8 < 7105" << lightRed << 0;
-        QTest::newRow("888 x 8 without thousands") << QList<int>{8, 8, 8, 8} << "104" << " F O U T " << "888 x 8 > 104" << lightRed << 0;
-        QTest::newRow("800 x 1 right") << QList<int>{8, 0, 0, 1} << "800" << " P R I M A " << "800 x 1 = 800" << green << 1;
-        QTest::newRow("105 x 2 right") << QList<int>{1, 0, 5, 2} << "210" << " P R I M A " << "105 x 2 = 210" << green << 1;
-        QTest::newRow("507 x 6 right") << QList<int>{5, 0, 7, 6} << "3042" << " P R I M A " << "507 x 6 = 3042" << green << 1;
-        QTest::newRow("123 x 2 too small") << QList<int>{1, 2, 3, 2} << "240" << " F O U T " << "123 x 2 > 240" << lightRed << 0;
+        QTest::newRow("888 x 8 right") << QList<int>{8, 8, 8, 8} << "7104"
+                                       << " P R I M A "
+                                       << "888 x 8 = 7104" << green << 1;
+        QTest::newRow("888 x 8 too big") << QList<int>{8, 8, 8, 8} << "7105"
+                                         << " F O U T "
+                                         << "888 x 8 < 7105" << lightRed << 0;
+        QTest::newRow("888 x 8 without thousands") << QList<int>{8, 8, 8, 8} << "104"
+                                                   << " F O U T "
+                                                   << "888 x 8 > 104" << lightRed << 0;
+        QTest::newRow("800 x 1 right") << QList<int>{8, 0, 0, 1} << "800"
+                                       << " P R I M A "
+                                       << "800 x 1 = 800" << green << 1;
+        QTest::newRow("105 x 2 right") << QList<int>{1, 0, 5, 2} << "210"
+                                       << " P R I M A "
+                                       << "105 x 2 = 210" << green << 1;
+        QTest::newRow("507 x 6 right") << QList<int>{5, 0, 7, 6} << "3042"
+                                       << " P R I M A "
+                                       << "507 x 6 = 3042" << green << 1;
+        QTest::newRow("123 x 2 too small") << QList<int>{1, 2, 3, 2} << "240"
+                                           << " F O U T "
+                                           << "123 x 2 > 240" << lightRed << 0;
     }
     void verdicts() {
         QFETCH(QList<int>, problem);
@@ -442,13 +465,41 @@ private slots:
         QTest::addColumn<QString>("record");
         QTest::addColumn<QString>("unitsAfter");
         // 123 x 2 = 246
-        QTest::newRow("letters count as 0") << "6a" << "4" << "2" << " F O U T " << "123 x 2 > 240" << "0";
-        QTest::newRow("a point counts as 0") << "." << "4" << "2" << " F O U T " << "123 x 2 > 240" << "0";
-        QTest::newRow("two digits in the units") << "46" << "0" << "2" << " P R I M A " << "123 x 2 = 246" << "46";
-        QTest::newRow("twenty digits") << "99999999999999999999" << "4" << "2" << " F O U T "
-                                       << "123 x 2 < 100000000000000000239" << "99999999999999999999";
-        QTest::newRow("past 16 bits") << "40000" << "0" << "0" << " F O U T " << "123 x 2 < 40000" << "40000";
-        QTest::newRow("true value equals the product") << "65782" << "" << "" << " F O U T " << "123 x 2 < 65782"
+        QTest::newRow("letters count as 0") << "6a"
+                                            << "4"
+                                            << "2"
+                                            << " F O U T "
+                                            << "123 x 2 > 240"
+                                            << "0";
+        QTest::newRow("a point counts as 0") << "."
+                                             << "4"
+                                             << "2"
+                                             << " F O U T "
+                                             << "123 x 2 > 240"
+                                             << "0";
+        QTest::newRow("two digits in the units") << "46"
+                                                 << "0"
+                                                 << "2"
+                                                 << " P R I M A "
+                                                 << "123 x 2 = 246"
+                                                 << "46";
+        QTest::newRow("twenty digits") << "99999999999999999999"
+                                       << "4"
+                                       << "2"
+                                       << " F O U T "
+                                       << "123 x 2 < 100000000000000000239"
+                                       << "99999999999999999999";
+        QTest::newRow("past 16 bits") << "40000"
+                                      << "0"
+                                      << "0"
+                                      << " F O U T "
+                                      << "123 x 2 < 40000"
+                                      << "40000";
+        QTest::newRow("true value equals the product") << "65782"
+                                                       << ""
+                                                       << ""
+                                                       << " F O U T "
+                                                       << "123 x 2 < 65782"
                                                        << "65782";
     }
     void pastedTextIsJudgedByItsValue() {

@@ -23,8 +23,12 @@ const QString Check = "Controleer je oefening, klik op het groene verkeerslicht.
 const QColor Green(0, 0xFF, 0), LightRed(0xFF, 0xC0, 0xC0), Red(0xFF, 0, 0);
 
 // Whole exercises typed from the first box on: first row, second row, sum.
-const QString Right100x11 = "001" "001" "0011";
-const QString Right507x16 = "2403" "705" "2118";
+const QString Right100x11 = "001"
+                            "001"
+                            "0011";
+const QString Right507x16 = "2403"
+                            "705"
+                            "2118";
 
 class Column2 {
 public:
@@ -50,7 +54,9 @@ public:
     }
     void exercise(bool right) {
         start(100, 11);
-        type(right ? Right100x11 : "001001" "0021");
+        type(right ? Right100x11
+                   : "001001"
+                     "0021");
         check();
     }
     void verifyShown(const QStringList& shown, const QStringList& hidden) {
@@ -107,7 +113,8 @@ private slots:
             QTest::newRow(name) << m << n << typed << QString(focus) << status << shown << hidden;
         };
         const QStringList none;
-        row("units", 100, 11, "0", "txttiental", Aklas, {"cmdaklas1"}, {"txtduizendtal", "txttienduizendtal2", "txtuitkomstTD"});
+        row("units", 100, 11, "0", "txttiental", Aklas, {"cmdaklas1"},
+            {"txtduizendtal", "txttienduizendtal2", "txtuitkomstTD"});
         row("tens", 100, 11, "00", "txthonderdtal", Note, none, none);
         row("three-digit row done", 100, 11, "001", "txttiental2", second100, {"cmdaklas2"}, {"cmdaklas1"});
         row("four-digit row, three typed", 507, 16, "240", "txtduizendtal", Note, {"cmdaklas1", "txtduizendtal"},
@@ -119,9 +126,15 @@ private slots:
             {"cmdaklas2", "cmdCreate", "txttienduizendtal2", "txtuitkomstTD"}, {"txtduizendtal"});
         row("five-place row done", 125, 81, "5210001", "txtuitkomstE", Sum, none, {"cmdaklas2", "cmdCreate"});
         row("four-digit sum done", 100, 11, Right100x11, "cmdcontrole", Check, {"cmdcontrole"}, none);
-        row("five-digit sum, four typed", 125, 81, "5210001" "5210", "txtuitkomstTD", Sum, none, {"cmdcontrole"});
-        row("five-digit sum done", 250, 48, "0002" "0001" "00021", "cmdcontrole", Sum,
-            {"cmdcontrole", "txtduizendtal", "txttienduizendtal2", "txtuitkomstTD"}, none);
+        row("five-digit sum, four typed", 125, 81,
+            "5210001"
+            "5210",
+            "txtuitkomstTD", Sum, none, {"cmdcontrole"});
+        row("five-digit sum done", 250, 48,
+            "0002"
+            "0001"
+            "00021",
+            "cmdcontrole", Sum, {"cmdcontrole", "txtduizendtal", "txttienduizendtal2", "txtuitkomstTD"}, none);
         row("a digit in the empty place", 100, 11, "0015", "txttiental2", Aklas, none, none);
     }
     void guidedEntry() {
@@ -134,7 +147,7 @@ private slots:
         QFETCH(QStringList, hidden);
         Column2 c;
         c.start(m, n);
-        if (typed.endsWith('5')) {  // the pupil clicks the empty place and types into it
+        if (typed.endsWith('5')) { // the pupil clicks the empty place and types into it
             c.type(typed.chopped(1));
             QTest::mouseClick(c.s().txtleeg2, Qt::LeftButton);
             QTest::keyClick(c.s().txtleeg2, '5');
@@ -151,7 +164,7 @@ private slots:
     void keypadSendsTheFocusOn_data() {
         QTest::addColumn<int>("m");
         QTest::addColumn<int>("n");
-        QTest::addColumn<int>("filled");  // boxes filled, in the order of the guided entry
+        QTest::addColumn<int>("filled"); // boxes filled, in the order of the guided entry
         QTest::addColumn<QString>("focus");
         QTest::newRow("1: nothing") << 507 << 16 << 0 << "txteenheid";
         QTest::newRow("2: units") << 507 << 16 << 1 << "txttiental";
@@ -174,9 +187,9 @@ private slots:
         c.start(m, n);
         frmmaal3& s = c.s();
         TestProgram::click(s.keypad().cmdCreate);
-        const QList<ui::TextBox*> order{s.txteenheid,   s.txttiental,     s.txthonderdtal,  s.txtduizendtal,
-                                        s.txtleeg2,     s.txttiental2,    s.txthonderdtal2, s.txtduizendtal2,
-                                        s.txttienduizendtal2};
+        const QList<ui::TextBox*> order{s.txteenheid,     s.txttiental,     s.txthonderdtal,
+                                        s.txtduizendtal,  s.txtleeg2,       s.txttiental2,
+                                        s.txthonderdtal2, s.txtduizendtal2, s.txttienduizendtal2};
         for (int i = 0; i < filled; ++i)
             order[i]->setText("1");
         // The last row box closes the keypad, so press the key the way its button does.
@@ -238,7 +251,7 @@ private slots:
         QTest::addColumn<int>("m");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("pasted");  // into the box that has the focus, then the rest is typed
+        QTest::addColumn<QString>("pasted"); // into the box that has the focus, then the rest is typed
         QTest::addColumn<QString>("rest");
         QTest::addColumn<bool>("emptySum");
         QTest::addColumn<QString>("record");
@@ -247,15 +260,44 @@ private slots:
             QTest::newRow(name) << m << n << QString(typed) << QString(pasted) << QString(rest) << emptySum
                                 << QString(record);
         };
-        row("right", 507, 16, "2403" "705" "2118", "", "", false, "507 x 16 = 8112");
-        row("right sum, wrong rows", 507, 16, "1111" "111" "2118", "", "", false, "507 x 16 = 8112");
-        row("too big", 213, 32, "624" "936" "6286", "", "", false, "213 x 32 < 6826");
-        row("too small", 250, 48, "0002" "0001" "00011", "", "", false, "250 x 48 > 11000");
-        row("emptied sum", 507, 16, "2403" "705" "2118", "", "", true, "507 x 16 > 0");
-        row("pasted digit too many", 100, 11, "001" "001" "001", "12", "", false, "100 x 11 < 12100");
-        row("pasted letters count as 0", 100, 11, "001" "001", "x1", "011", false, "100 x 11 = 1100");
-        row("twenty digits", 100, 11, "001" "001", "99999999999999999999", "011", false,
-            "100 x 11 < 100000000000000001099");
+        row("right", 507, 16,
+            "2403"
+            "705"
+            "2118",
+            "", "", false, "507 x 16 = 8112");
+        row("right sum, wrong rows", 507, 16,
+            "1111"
+            "111"
+            "2118",
+            "", "", false, "507 x 16 = 8112");
+        row("too big", 213, 32,
+            "624"
+            "936"
+            "6286",
+            "", "", false, "213 x 32 < 6826");
+        row("too small", 250, 48,
+            "0002"
+            "0001"
+            "00011",
+            "", "", false, "250 x 48 > 11000");
+        row("emptied sum", 507, 16,
+            "2403"
+            "705"
+            "2118",
+            "", "", true, "507 x 16 > 0");
+        row("pasted digit too many", 100, 11,
+            "001"
+            "001"
+            "001",
+            "12", "", false, "100 x 11 < 12100");
+        row("pasted letters count as 0", 100, 11,
+            "001"
+            "001",
+            "x1", "011", false, "100 x 11 = 1100");
+        row("twenty digits", 100, 11,
+            "001"
+            "001",
+            "99999999999999999999", "011", false, "100 x 11 < 100000000000000001099");
     }
     void checks() {
         QFETCH(int, m);
@@ -289,7 +331,7 @@ private slots:
         QCOMPARE(s.total(), right ? 1 : 0);
         QCOMPARE(s.lblmededeling->text(), " Start een nieuwe oefening of stop na 5 oefeningen.");
         QCOMPARE(c.focus(), "cmdstart");
-        if (emptySum)  // the hidden ten-thousands box is repaired as well
+        if (emptySum) // the hidden ten-thousands box is repaired as well
             QCOMPARE(s.txtuitkomstTD->text(), "0");
     }
 
@@ -303,7 +345,8 @@ private slots:
         // The repaired thousands box shows cmdaklas2, the repaired ten-thousands box hides it again.
         QVERIFY(!isShown(s.cmdaklas2));
         c.start(125, 81);
-        c.type("5210001" "52101");
+        c.type("5210001"
+               "52101");
         c.check();
         QVERIFY(isShown(s.cmdaklas2));
         // Its focus step for the hidden thousands box is absorbed.

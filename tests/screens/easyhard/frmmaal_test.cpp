@@ -31,14 +31,16 @@ public:
     bool keypadOpen() { return isShown(s().keypad().txthulp) && isShown(s().keypad().cmdhelp[0]); }
 
     void start(const QList<int>& htem) {
-        rng = &tp.script({drawFor(htem[2], 9, 0), drawFor(htem[1], 9, 0), drawFor(htem[0], 8, 1),
-                          drawFor(htem[3], 8, 1)});
+        rng = &tp.script(
+            {drawFor(htem[2], 9, 0), drawFor(htem[1], 9, 0), drawFor(htem[0], 8, 1), drawFor(htem[3], 8, 1)});
         TestProgram::click(s().cmdstart);
     }
     // Clicks the columns named by their letters, in the order given.
     void clickColumns(const QString& letters) {
         for (QChar c : letters)
-            QTest::mouseClick(c == 'E' ? s().txteenheid : c == 'T' ? s().txttiental : s().txthonderdtal,
+            QTest::mouseClick(c == 'E'   ? s().txteenheid
+                              : c == 'T' ? s().txttiental
+                                         : s().txthonderdtal,
                               Qt::LeftButton);
     }
     void check() {
@@ -57,13 +59,15 @@ class FrmmaalTest : public QObject {
 
 private slots:
     void startWritesTheColumnProducts_data() {
-        QTest::addColumn<QList<int>>("problem");  // h, t, e, m
-        QTest::addColumn<QStringList>("boxes");   // E, T, H
+        QTest::addColumn<QList<int>>("problem"); // h, t, e, m
+        QTest::addColumn<QStringList>("boxes");  // E, T, H
         QTest::addColumn<QString>("red");
         QTest::addColumn<bool>("thousands");
         QTest::newRow("800 x 1 is easy") << QList<int>{8, 0, 0, 1} << QStringList{"0", "0", "8"} << "" << false;
-        QTest::newRow("105 x 2: the carry makes T red") << QList<int>{1, 0, 5, 2} << QStringList{"10", "0", "2"} << "ET" << false;
-        QTest::newRow("150 x 2: the carry makes H red") << QList<int>{1, 5, 0, 2} << QStringList{"0", "10", "2"} << "TH" << false;
+        QTest::newRow("105 x 2: the carry makes T red")
+            << QList<int>{1, 0, 5, 2} << QStringList{"10", "0", "2"} << "ET" << false;
+        QTest::newRow("150 x 2: the carry makes H red")
+            << QList<int>{1, 5, 0, 2} << QStringList{"0", "10", "2"} << "TH" << false;
         QTest::newRow("888 x 8") << QList<int>{8, 8, 8, 8} << QStringList{"64", "64", "64"} << "ETH" << true;
     }
     void startWritesTheColumnProducts() {
@@ -114,12 +118,24 @@ private slots:
         QTest::addColumn<QString>("clicks");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("thousands");
-        QTest::newRow("800 x 1, only H") << QList<int>{8, 0, 0, 1} << "H" << "800" << "0";
-        QTest::newRow("105 x 2, only H: 10 + 0 + 200 is right") << QList<int>{1, 0, 5, 2} << "H" << "210" << "0";
-        QTest::newRow("150 x 2, only H") << QList<int>{1, 5, 0, 2} << "H" << "400" << "0";
-        QTest::newRow("357 x 4, all clicked") << QList<int>{3, 5, 7, 4} << "ETH" << "1428" << "1";
-        QTest::newRow("888 x 8, all clicked") << QList<int>{8, 8, 8, 8} << "ETH" << "7104" << "7";
-        QTest::newRow("888 x 8, only H") << QList<int>{8, 8, 8, 8} << "H" << "7804" << "7";
+        QTest::newRow("800 x 1, only H") << QList<int>{8, 0, 0, 1} << "H"
+                                         << "800"
+                                         << "0";
+        QTest::newRow("105 x 2, only H: 10 + 0 + 200 is right") << QList<int>{1, 0, 5, 2} << "H"
+                                                                << "210"
+                                                                << "0";
+        QTest::newRow("150 x 2, only H") << QList<int>{1, 5, 0, 2} << "H"
+                                         << "400"
+                                         << "0";
+        QTest::newRow("357 x 4, all clicked") << QList<int>{3, 5, 7, 4} << "ETH"
+                                              << "1428"
+                                              << "1";
+        QTest::newRow("888 x 8, all clicked") << QList<int>{8, 8, 8, 8} << "ETH"
+                                              << "7104"
+                                              << "7";
+        QTest::newRow("888 x 8, only H") << QList<int>{8, 8, 8, 8} << "H"
+                                         << "7804"
+                                         << "7";
     }
     void checkJudgesTheBoxes() {
         QFETCH(QList<int>, problem);
@@ -198,10 +214,18 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("after");
         // 123 x 2 with the hundreds clicked: 6, 4, 2 and a hidden 0.
-        QTest::newRow("twenty digits") << "txteenheid" << "99999999999999999999" << "100000000000000000239"
+        QTest::newRow("twenty digits") << "txteenheid"
+                                       << "99999999999999999999"
+                                       << "100000000000000000239"
                                        << "99999999999999999999";
-        QTest::newRow("past 16 bits in the tens") << "txttiental" << "40000" << "400206" << "40000";
-        QTest::newRow("a letter counts as 0") << "txteenheid" << "x" << "240" << "0";
+        QTest::newRow("past 16 bits in the tens") << "txttiental"
+                                                  << "40000"
+                                                  << "400206"
+                                                  << "40000";
+        QTest::newRow("a letter counts as 0") << "txteenheid"
+                                              << "x"
+                                              << "240"
+                                              << "0";
     }
     void typedTextIsJudgedByItsValue() {
         QFETCH(QString, box);

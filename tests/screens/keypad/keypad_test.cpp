@@ -56,8 +56,8 @@ private slots:
     }
 
     void keySendsTheFocusBack_data() {
-        QTest::addColumn<int>("hundreds");  // 1: 123 x 2, three digits; 8: 888 x 8, four
-        QTest::addColumn<QStringList>("boxes");  // E, T, H written before the key
+        QTest::addColumn<int>("hundreds");      // 1: 123 x 2, three digits; 8: 888 x 8, four
+        QTest::addColumn<QStringList>("boxes"); // E, T, H written before the key
         QTest::addColumn<QString>("focus");
         QTest::newRow("nothing written") << 1 << QStringList{"", "", ""} << "txteenheid";
         QTest::newRow("units written") << 1 << QStringList{"6", "", ""} << "txttiental";
@@ -149,8 +149,10 @@ private slots:
         QTest::addColumn<int>("titleWidth");
         QTest::addColumn<int>("panelHeight");
         QTest::addColumn<QColor>("noteBack");
-        QTest::newRow("column screen") << false << 11400 << 1800 << 9360 << 10560 << 3975 << 2415 << QColor(0xFF, 0xFF, 0x80);
-        QTest::newRow("easy-or-hard screen") << true << 11160 << 2040 << 8880 << 9840 << 3255 << 2655 << QColor(0xFF, 0xC0, 0x80);
+        QTest::newRow("column screen") << false << 11400 << 1800 << 9360 << 10560 << 3975 << 2415
+                                       << QColor(0xFF, 0xFF, 0x80);
+        QTest::newRow("easy-or-hard screen")
+            << true << 11160 << 2040 << 8880 << 9840 << 3255 << 2655 << QColor(0xFF, 0xC0, 0x80);
     }
     void layoutPlacesThePanel() {
         QFETCH(bool, easyHard);

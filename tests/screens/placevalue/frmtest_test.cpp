@@ -41,16 +41,24 @@ class FrmtestTest : public QObject {
 private slots:
     void states_data() {
         QTest::addColumn<int>("steps");
-        QTest::addColumn<QString>("buttons");  // the buttons shown
-        QTest::addColumn<QString>("shown");    // number, then H T E box texts, then the letters shown
-        QTest::newRow("ready") << 0 << "cmdstart" << "  ";
-        QTest::newRow("number shown") << 1 << "cmdeenheid" << "105  ";
-        QTest::newRow("units shown") << 2 << "cmdtiental" << "105 5 E";
-        QTest::newRow("tens shown") << 3 << "cmdhonderdtal" << "105 05 TE";
-        QTest::newRow("done") << 4 << "cmdnogeens cmdstop" << "105 105 HTE";
-        QTest::newRow("Nog eens?") << 5 << "cmdstart" << "  ";
-        QTest::newRow("second round") << 7 << "cmdtiental" << "105 5 E";
-        QTest::newRow("left and opened again") << -1 << "cmdstart" << "  ";
+        QTest::addColumn<QString>("buttons"); // the buttons shown
+        QTest::addColumn<QString>("shown");   // number, then H T E box texts, then the letters shown
+        QTest::newRow("ready") << 0 << "cmdstart"
+                               << "  ";
+        QTest::newRow("number shown") << 1 << "cmdeenheid"
+                                      << "105  ";
+        QTest::newRow("units shown") << 2 << "cmdtiental"
+                                     << "105 5 E";
+        QTest::newRow("tens shown") << 3 << "cmdhonderdtal"
+                                    << "105 05 TE";
+        QTest::newRow("done") << 4 << "cmdnogeens cmdstop"
+                              << "105 105 HTE";
+        QTest::newRow("Nog eens?") << 5 << "cmdstart"
+                                   << "  ";
+        QTest::newRow("second round") << 7 << "cmdtiental"
+                                      << "105 5 E";
+        QTest::newRow("left and opened again") << -1 << "cmdstart"
+                                               << "  ";
     }
     void states() {
         QFETCH(int, steps);
@@ -69,15 +77,16 @@ private slots:
             if (isShown(b))
                 names << b->objectName();
         QCOMPARE(names.join(' '), buttons);
-        QString seen = s.txtgetal->text() + ' ' + s.txthonderdtal->text() + s.txttiental->text() +
-                       s.txteenheid->text() + ' ';
+        QString seen =
+            s.txtgetal->text() + ' ' + s.txthonderdtal->text() + s.txttiental->text() + s.txteenheid->text() + ' ';
         for (ui::Label* l : {s.lblhonderd, s.lbltiental, s.lbleenheid})
             if (isShown(l))
                 seen += l->text();
         QCOMPARE(seen, shown);
         // A digit shows white on green; an empty box is white.
         for (ui::TextBox* box : {s.txthonderdtal, s.txttiental, s.txteenheid}) {
-            QCOMPARE(box->palette().color(QPalette::Base), box->text().isEmpty() ? QColor(Qt::white) : QColor(Qt::green));
+            QCOMPARE(box->palette().color(QPalette::Base),
+                     box->text().isEmpty() ? QColor(Qt::white) : QColor(Qt::green));
             if (!box->text().isEmpty())
                 QCOMPARE(box->palette().color(QPalette::Text), QColor(Qt::white));
         }

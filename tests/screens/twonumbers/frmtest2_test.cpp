@@ -59,17 +59,22 @@ private slots:
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("seen");
         QTest::addColumn<QString>("numbers");
-        QTest::newRow("ready") << 0 << "cmdstart: cmdstart" << " ";
-        QTest::newRow("numbers drawn") << 1 << "cmdeerste: cmdeerste" << "487 3";
-        QTest::newRow("first laid out") << 2 << "cmdtweede: cmdeerste cmdtweede txteenheid" << "487 3";
+        QTest::newRow("ready") << 0 << "cmdstart: cmdstart"
+                               << " ";
+        QTest::newRow("numbers drawn") << 1 << "cmdeerste: cmdeerste"
+                                       << "487 3";
+        QTest::newRow("first laid out") << 2 << "cmdtweede: cmdeerste cmdtweede txteenheid"
+                                        << "487 3";
         QTest::newRow("second laid out") << 3 << "cmdsom: cmdeerste cmdtweede cmdsom txteenheid txteenheid2"
                                          << "487 3";
         QTest::newRow("products shown") << 4
                                         << "cmdnogeens: cmdeerste cmdtweede cmdsom cmdnogeens cmdstop txteenheid "
                                            "txteenheid2 lblplus lnplus txtsomE"
                                         << "487 3";
-        QTest::newRow("Nog eens?") << 5 << "cmdstart: cmdstart" << " ";
-        QTest::newRow("left and opened again") << -1 << "cmdstart: cmdstart" << " ";
+        QTest::newRow("Nog eens?") << 5 << "cmdstart: cmdstart"
+                                   << " ";
+        QTest::newRow("left and opened again") << -1 << "cmdstart: cmdstart"
+                                               << " ";
     }
     void states() {
         QFETCH(int, steps);
@@ -89,13 +94,17 @@ private slots:
     void columnProducts_data() {
         QTest::addColumn<int>("number");
         QTest::addColumn<int>("multiplier");
-        QTest::addColumn<bool>("afterRed");     // after 487 x 3 and "Nog eens?"
-        QTest::addColumn<QString>("products");  // H T E
+        QTest::addColumn<bool>("afterRed");    // after 487 x 3 and "Nog eens?"
+        QTest::addColumn<QString>("products"); // H T E
         QTest::addColumn<QString>("red");
-        QTest::newRow("all carry") << 487 << 3 << false << "12 24 21" << "HTE";
-        QTest::newRow("none carries") << 312 << 3 << false << "9 3 6" << "";
-        QTest::newRow("none, after red marks") << 312 << 3 << true << "9 3 6" << "";
-        QTest::newRow("exactly 10") << 125 << 2 << true << "2 4 10" << "E";
+        QTest::newRow("all carry") << 487 << 3 << false << "12 24 21"
+                                   << "HTE";
+        QTest::newRow("none carries") << 312 << 3 << false << "9 3 6"
+                                      << "";
+        QTest::newRow("none, after red marks") << 312 << 3 << true << "9 3 6"
+                                               << "";
+        QTest::newRow("exactly 10") << 125 << 2 << true << "2 4 10"
+                                    << "E";
     }
     void columnProducts() {
         QFETCH(int, number);
@@ -109,15 +118,20 @@ private slots:
         o.pair(number, multiplier);
         frmtest2& s = o.s();
         QCOMPARE(s.txtsomH->text() + ' ' + s.txtsomT->text() + ' ' + s.txtsomE->text(), products);
-        const struct { ui::TextBox* box; ui::Label* line; QString letter, next; } columns[] = {
-            {s.txtsomH, s.lbluitleg3, "H", "D"}, {s.txtsomT, s.lbluitleg2, "T", "H"}, {s.txtsomE, s.lbluitleg, "E", "T"}};
+        const struct {
+            ui::TextBox* box;
+            ui::Label* line;
+            QString letter, next;
+        } columns[] = {{s.txtsomH, s.lbluitleg3, "H", "D"},
+                       {s.txtsomT, s.lbluitleg2, "T", "H"},
+                       {s.txtsomE, s.lbluitleg, "E", "T"}};
         for (const auto& c : columns) {
             const bool marked = red.contains(c.letter);
             QCOMPARE(c.box->palette().color(QPalette::Base), marked ? QColor(Qt::red) : QColor(Qt::white));
             QCOMPARE(c.box->palette().color(QPalette::Text), marked ? QColor(Qt::white) : QColor(Qt::black));
-            QCOMPARE(c.line->text(), marked ? " maal van de " + c.letter + " is groter dan 9, er wordt nieuw " +
-                                                  c.next + " gevormd"
-                                            : QString());
+            QCOMPARE(c.line->text(),
+                     marked ? " maal van de " + c.letter + " is groter dan 9, er wordt nieuw " + c.next + " gevormd"
+                            : QString());
         }
         QCOMPARE(isShown(s.lbluitlegtotaal), red.isEmpty());
         QCOMPARE(s.lbluitlegtotaal->text(),
