@@ -177,6 +177,8 @@ QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
     // Set the flag explicitly: a child of a window that was never shown would otherwise
     // report itself hidden.
     w->setVisible(!(s.flags & Hidden));
+    if (s.bind)
+        s.bind(screen, w);
     return w;
 }
 

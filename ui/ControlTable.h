@@ -4,9 +4,8 @@
 #include "ui/Look.h"
 
 #include <QString>
+#include <QWidget>
 #include <span>
-
-class QWidget;
 
 namespace ui {
 
@@ -36,8 +35,12 @@ struct Twips {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+// Stores a control just created into the screen member that holds it (see ZEF_CONTROL).
+using Binder = void (*)(QWidget* screen, QWidget* control);
+
 struct ControlSpec {
     const char* name = "";
+    Binder bind = nullptr;
     Kind kind = Kind::Label;
     const char* caption = "";
     const char* tip = "";
@@ -68,4 +71,28 @@ QString arrayName(const char* name, int index);
 // the way a classic form draws them; call once after all controls of a screen exist.
 void stackControls(QWidget* screen);
 
+template <class>
+struct MemberSlot;
+template <class Owner, class Control>
+struct MemberSlot<Control * Owner::*> {
+    using owner = Owner;
+    using control = Control;
+};
+
+// The binder of one member: the control's kind must make the member's type.
+template <auto Member>
+void bindControl(QWidget* screen, QWidget* control) {
+    using Slot = MemberSlot<decltype(Member)>;
+    auto* owner = dynamic_cast<typename Slot::owner*>(screen);
+    auto* typed = dynamic_cast<typename Slot::control*>(control);
+    Q_ASSERT_X(owner && typed, "bindControl", qPrintable(control->objectName()));
+    if (owner && typed)
+        owner->*Member = typed;
+}
+
 } // namespace ui
+
+// A table row's name and the member of the screen class `Self` that receives the control:
+// {ZEF_CONTROL(cmdstart), .kind = Kind::PictureButton, ...}. The member names the control once,
+// so a misspelt name does not compile.
+#define ZEF_CONTROL(member) .name = #member, .bind = &::ui::bindControl<&Self::member>

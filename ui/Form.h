@@ -53,7 +53,7 @@ private:
     bool enterClicks_ = true;
 };
 
-// Binds a member pointer to the control of the same name: BIND(lblgemaakt).
+// The older way of binding, by a name lookup after the build; screens move to ZEF_CONTROL.
 #define BIND(member) (member = this->template control<std::remove_pointer_t<decltype(member)>>(#member))
 
 } // namespace ui

@@ -13,15 +13,17 @@ namespace {
 constexpr FontSpec Sans135{"MS Sans Serif", 13.5};
 constexpr int Navy = 0x000080, White = 0xFFFFFF;
 
+} // namespace
+
 // The side pictures stand in front of the yellow panel (layer 4).
 // clang-format off
-const ControlSpec Controls[] = {
-    {.name = "Frame1_1", .kind = Kind::Panel, .at = {0, 0, 11160, 4684}, .back = 0xFFFFC0},
+const ControlSpec frmmecenaat1::Controls[] = {
+    {ZEF_CONTROL(Frame1_1), .kind = Kind::Panel, .at = {0, 0, 11160, 4684}, .back = 0xFFFFC0},
     {.name = "Shape3", .kind = Kind::Shape, .at = {1920, 720, 7455, 4215}, .back = 0xFFFF80, .parent = "Frame1_1"},
     {.name = "Label11", .kind = Kind::Label, .caption = "Educatieve software voor de  basisschool.",
      .at = {1320, 360, 8415, 255}, .back = 0xFFFFC0, .font = {"Arial", 11.25, Bold}, .flags = Centred,
      .parent = "Frame1_1"},
-    {.name = "cmdkombinnen", .kind = Kind::PictureButton, .caption = "Klik hier en start !",
+    {ZEF_CONTROL(cmdkombinnen), .kind = Kind::PictureButton, .caption = "Klik hier en start !",
      .at = {3600, 1080, 3855, 3495}, .back = White, .font = {"MS Sans Serif", 18, Bold},
      .picture = "welkom_knop.svg", .parent = "Frame1_1"},
     {.name = "Image1_0", .kind = Kind::Picture, .at = {120, 3960, 1635, 1710}, .picture = "zij_links.svg", .layer = 4},
@@ -38,15 +40,11 @@ const ControlSpec Controls[] = {
 };
 // clang-format on
 
-} // namespace
-
 frmmecenaat1::frmmecenaat1(Program& program) : Screen(program, "frmmecenaat1", QString(), 11160, 6720, 0x70656D) {
     // The screen has no caption; a screen reader still names its window.
     setAccessibleName(QStringLiteral("Welkom bij ZEFRANOL"));
     build(Controls);
-    BIND(Frame1_1);
-    BIND(cmdkombinnen);
-    connect(cmdkombinnen, &QPushButton::clicked, this, [this] { cmdkombinnen_Click(); });
+    connect(cmdkombinnen, &QPushButton::clicked, this, &frmmecenaat1::cmdkombinnen_Click);
 }
 
 void frmmecenaat1::Form_Load() {

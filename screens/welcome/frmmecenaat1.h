@@ -13,6 +13,10 @@ public:
     void Form_Activate() override;
     void cmdkombinnen_Click();
 
+private:
+    using Self = frmmecenaat1;
+    static const ui::ControlSpec Controls[];
+
     QWidget* Frame1_1 = nullptr;
     QPushButton* cmdkombinnen = nullptr;
 };

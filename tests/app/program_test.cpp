@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(p.activeScreen(), &welcome);
         QVERIFY(!p.isCreated<frmkiesbasis>());
         QVERIFY(welcome.windowHandle()->transientParent() == t.main().windowHandle());
-        QVERIFY(ui::isShown(welcome.Frame1_1));
+        QVERIFY(ui::isShown(welcome.findChild<QWidget*>(QStringLiteral("Frame1_1"))));
         QCOMPARE(welcome.pos(), centredOrigin(welcome));
     }
 
@@ -248,7 +248,7 @@ private slots:
         sendActivation(welcome);
         QCOMPARE(welcome.pos(), centredOrigin(welcome));
 
-        TestProgram::click(welcome.cmdkombinnen);
+        TestProgram::click(t.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
         auto& menu = p.screen<frmkiesbasis>();
         menu.move(1, 1);
         p.ShowScreen<ProbeScreen>();
