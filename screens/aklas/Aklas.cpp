@@ -4,10 +4,12 @@
 #include "exercise/TimesTable.h"
 #include "screens/column1/frmmaal2.h"
 #include "ui/Controls.h"
+#include "ui/Text.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <functional>
 
 using namespace ui;
 
@@ -24,45 +26,49 @@ constexpr FontSpec Bold135{"MS Sans Serif", 13.5, Bold};
 // Pictures first so that the labels and frames stand in front of them. The panel behind
 // the search line must not be cut by the decoration next to it, so it shares the pictures'
 // layer and comes after them; Image4 sits on the white Label3 in the same way.
+} // namespace
+
 // clang-format off
-const ControlSpec Controls[] = {
+const ControlSpec Aklas::Controls[] = {
     {.name = "Image3", .kind = Kind::Picture, .at = {0, 600, 5475, 3510}, .picture = "aklas_deco1.svg"},
     {.name = "Image2", .kind = Kind::Picture, .at = {120, 4560, 2820, 2985}, .picture = "aklas_deco2.svg"},
-    {.name = "Image1", .kind = Kind::Picture, .at = {4920, 4320, 480, 480}, .picture = "taakleraar.svg",
+    {ZEF_CONTROL(Image1), .kind = Kind::Picture, .at = {4920, 4320, 480, 480}, .picture = "taakleraar.svg",
      .describe = "taakleraar"},
     {.name = "shpTip", .kind = Kind::Shape, .at = {3960, 360, 5895, 1095}, .back = PaleGreen, .border = Navy,
      .layer = 1},
     {.name = "Label3", .kind = Kind::Label, .at = {9840, 120, 1935, 1695}, .back = White},
     {.name = "Image4", .kind = Kind::Picture, .at = {9960, 240, 1485, 1485}, .picture = "aklas_deco4.svg", .layer = 2},
-    {.name = "lblmededeling", .kind = Kind::Label, .at = {4200, 480, 5535, 855}, .back = PaleGreen,
+    {ZEF_CONTROL(lblmededeling), .kind = Kind::Label, .at = {4200, 480, 5535, 855}, .back = PaleGreen,
      .font = {"MS Sans Serif", 24, Bold}, .flags = Centred},
-    {.name = "lblinfor", .kind = Kind::Label, .at = {120, 3600, 3255, 735}, .back = Red, .fore = White,
+    {ZEF_CONTROL(lblinfor), .kind = Kind::Label, .at = {120, 3600, 3255, 735}, .back = Red, .fore = White,
      .font = {"Arial", 26.25, Bold}, .flags = Centred},
     {.name = "Label1", .kind = Kind::Label, .caption = "dat ken je zeker", .at = {240, 240, 1455, 375},
      .back = 0x00C000, .fore = Navy, .font = Bold825},
     {.name = "Label2", .kind = Kind::Label, .caption = "dat is moeilijker", .at = {1920, 240, 1455, 375},
      .back = Red, .fore = White, .font = Bold825},
-    {.name = "Lbltrainer2", .kind = Kind::Label, .at = {360, 960, 1215, 1695}, .back = PaleGreen, .font = Bold975,
+    {ZEF_CONTROL(Lbltrainer2), .kind = Kind::Label, .at = {360, 960, 1215, 1695}, .back = PaleGreen, .font = Bold975,
      .flags = Hidden | Centred},
-    {.name = "lbltrainer3", .kind = Kind::Label, .at = {2040, 960, 1215, 1695}, .back = 0xFFC0C0, .font = Bold975,
+    {ZEF_CONTROL(lbltrainer3), .kind = Kind::Label, .at = {2040, 960, 1215, 1695}, .back = 0xFFC0C0, .font = Bold975,
      .flags = Centred},
-    {.name = "Lbltrainer", .kind = Kind::Label, .at = {3360, 4920, 1815, 2535}, .back = Black, .fore = White,
+    {ZEF_CONTROL(Lbltrainer), .kind = Kind::Label, .at = {3360, 4920, 1815, 2535}, .back = Black, .fore = White,
      .font = Bold825, .flags = Hidden | Centred},
-    {.name = "Lblinaklas", .kind = Kind::Label, .caption = "Ik ben de taakleraar, welkom in de A klas",
+    {ZEF_CONTROL(Lblinaklas), .kind = Kind::Label, .caption = "Ik ben de taakleraar, welkom in de A klas",
      .at = {3360, 4320, 1575, 495}, .back = Navy, .fore = White, .flags = Hidden},
 
-    {.name = "Frmkiestafel", .kind = Kind::Frame, .caption = "Keuze", .at = {10680, 1800, 1095, 5415},
+    {ZEF_CONTROL(Frmkiestafel), .kind = Kind::Frame, .caption = "Keuze", .at = {10680, 1800, 1095, 5415},
      .back = PaleGreen, .fore = Navy},
     {.name = "Frmveld", .kind = Kind::Frame, .caption = "Honderdveld", .at = {5520, 1800, 5145, 5220},
      .back = Yellow, .fore = 0x0000C0},
     {.name = "Lbl100veld", .kind = Kind::Label, .caption = "Oefenen op het honderdveld", .at = {120, 4560, 4815, 495},
      .back = 0xFFFFC0, .font = Bold135, .flags = Centred, .parent = "Frmveld"},
 
-    {.name = "Cmdterug", .kind = Kind::PictureButton, .caption = "terug", .at = {8760, 7200, 3015, 735},
+    {ZEF_CONTROL(Cmdterug), .kind = Kind::PictureButton, .caption = "terug", .at = {8760, 7200, 3015, 735},
      .font = Bold975, .flags = Hidden, .picture = "terug.svg"},
-    {.name = "txtgetal2", .kind = Kind::TextBox, .at = {9600, 0, 615, 735}, .flags = Hidden | NoTabStop},
+    {ZEF_CONTROL(txtgetal2), .kind = Kind::TextBox, .at = {9600, 0, 615, 735}, .flags = Hidden | NoTabStop},
 };
 // clang-format on
+
+namespace {
 
 // Left edges of the ten columns of the hundred field: not quite even steps.
 constexpr int ColumnLeft[10] = {120, 600, 1080, 1560, 2050, 2560, 3100, 3590, 4080, 4560};
@@ -149,22 +155,11 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
                            .parent = "Frmkiestafel"};
         Cmd[n] = static_cast<QPushButton*>(buildControl(this, button));
         Cmd[n]->setObjectName(QStringLiteral("Cmd%1").arg(n));
-        connect(Cmd[n], &QPushButton::clicked, this, [this, click = Clicks[n]] { (this->*click)(); });
+        connect(Cmd[n], &QPushButton::clicked, this, Clicks[n]);
         const QByteArray timerName = "Timer" + QByteArray::number(n);
-        Timers[n] = new ui::Timer(this, timerName.constData(), DrillMs, [this, tick = Ticks[n]] { (this->*tick)(); });
+        Timers[n] = new ui::Timer(this, timerName.constData(), DrillMs, std::bind_front(Ticks[n], this));
     }
-    Timerreset = new ui::Timer(this, "Timerreset", ResetMs, [this] { Timerreset_Timer(); });
-
-    BIND(lblmededeling);
-    BIND(lblinfor);
-    BIND(Cmdterug);
-    BIND(Frmkiestafel);
-    BIND(Lbltrainer);
-    BIND(Lbltrainer2);
-    BIND(lbltrainer3);
-    BIND(Lblinaklas);
-    BIND(Image1);
-    BIND(txtgetal2);
+    Timerreset = new ui::Timer(this, "Timerreset", ResetMs, std::bind_front(&Aklas::Timerreset_Timer, this));
 
     for (int n = 1; n < 10; ++n)
         setTabOrder(Cmd[n], Cmd[n + 1]);
@@ -172,10 +167,10 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
 
     // The greeting hides as soon as the pointer moves over it, without a button held.
     Lblinaklas->setMouseTracking(true);
-    connect(Image1, &Picture::mouseMoved, this, [this] { Image1_MouseMove(); });
-    connect(Lblinaklas, &Label::mouseMoved, this, [this] { Lblinaklas_MouseMove(); });
-    connect(Cmdterug, &QPushButton::clicked, this, [this] { Cmdterug_Click(); });
-    connect(txtgetal2, &TextBox::changed, this, [this] { txtgetal2_Change(); });
+    connect(Image1, &Picture::mouseMoved, this, &Aklas::Image1_MouseMove);
+    connect(Lblinaklas, &Label::mouseMoved, this, &Aklas::Lblinaklas_MouseMove);
+    connect(Cmdterug, &QPushButton::clicked, this, &Aklas::Cmdterug_Click);
+    connect(txtgetal2, &TextBox::changed, this, &Aklas::txtgetal2_Change);
 }
 
 void Aklas::setBoxColour(int box, int colour) {
@@ -263,8 +258,8 @@ void Aklas::StartDrill(int n) {
         f->clearFocus();
     Lbltrainer2->setVisible(true);
     lbltrainer3->setVisible(true);
-    Lbltrainer2->setText(QString::fromStdString(zef::QuestionListText(zef::EasyFactors, n)));
-    lbltrainer3->setText(QString::fromStdString(zef::QuestionListText(zef::HardFactors, n)));
+    Lbltrainer2->setText(text(zef::QuestionListText(zef::EasyFactors, n)));
+    lbltrainer3->setText(text(zef::QuestionListText(zef::HardFactors, n)));
 }
 
 void Aklas::HideMultiples(int n) {
@@ -283,5 +278,5 @@ void Aklas::EndDrill() {
 }
 
 void Aklas::txtgetal2_Change() {
-    Lbltrainer->setText(QString::fromStdString(zef::TimesTableText(txtgetal2->text().toStdString())));
+    Lbltrainer->setText(text(zef::TimesTableText(plain(txtgetal2->text()))));
 }

@@ -69,6 +69,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    using Self = Aklas;
+    static const ui::ControlSpec Controls[];
+
     void ResetRoom();
     void setBoxColour(int box, int colour);
 

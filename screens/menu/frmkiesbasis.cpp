@@ -8,6 +8,7 @@
 #include "screens/easyhard/frmmaal.h"
 #include "screens/placevalue/frmtest.h"
 #include "screens/twonumbers/frmtest2.h"
+#include "ui/Controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,55 +20,44 @@ namespace {
 constexpr FontSpec ButtonFont{"MS Sans Serif", 12, Bold};
 constexpr FontSpec TotalFont{"MS Sans Serif", 13.5};
 
+} // namespace
+
 // clang-format off
-const ControlSpec Controls[] = {
+const ControlSpec frmkiesbasis::Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {3360, 120, 6495, 5655}},
     {.name = "Image1", .kind = Kind::Picture, .at = {0, 3000, 3180, 4125}, .picture = "menu_beeld.svg"},
     {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.example", .at = {3000, 6720, 480, 420},
      .picture = "logo.svg"},
-    {.name = "Command1", .kind = Kind::Button, .caption = "Ik kijk naar een getal", .tip = "L E E R ",
+    {ZEF_CONTROL(Command1), .kind = Kind::Button, .caption = "Ik kijk naar een getal", .tip = "L E E R ",
      .at = {3960, 360, 5295, 855}, .font = ButtonFont},
-    {.name = "Command2", .kind = Kind::Button, .caption = "Ik leer vermenigvuldigen", .tip = "L E E R ",
+    {ZEF_CONTROL(Command2), .kind = Kind::Button, .caption = "Ik leer vermenigvuldigen", .tip = "L E E R ",
      .at = {3960, 1410, 5295, 855}, .font = ButtonFont},
-    {.name = "Command3", .kind = Kind::Button, .caption = "Ik kijk of 'maal' moeilijk of gemakkelijk is",
+    {ZEF_CONTROL(Command3), .kind = Kind::Button, .caption = "Ik kijk of 'maal' moeilijk of gemakkelijk is",
      .tip = "O E F E N ", .at = {3960, 2460, 5295, 855}, .font = ButtonFont},
-    {.name = "cmdkies", .kind = Kind::Button, .caption = "Ik leer cijferend vermenigvuldigen",
+    {ZEF_CONTROL(cmdkies), .kind = Kind::Button, .caption = "Ik leer cijferend vermenigvuldigen",
      .at = {3960, 3510, 5295, 855}, .font = ButtonFont},
-    {.name = "Command4", .kind = Kind::Button, .caption = "Uitbreiding   x TE (4des)",
+    {ZEF_CONTROL(Command4), .kind = Kind::Button, .caption = "Uitbreiding   x TE (4des)",
      .at = {3960, 4560, 5295, 855}, .font = ButtonFont},
-    {.name = "cmdeinde", .kind = Kind::PictureButton, .tip = "S T O P ", .at = {5760, 6720, 1815, 735},
+    {ZEF_CONTROL(cmdeinde), .kind = Kind::PictureButton, .tip = "S T O P ", .at = {5760, 6720, 1815, 735},
      .back = 0x800000, .picture = "stop.svg"},
     {.name = "Label1", .kind = Kind::Label, .caption = "Totaal aantal juiste oefeningen:",
      .at = {3360, 5880, 4815, 375}, .back = 0xC0C0FF, .fore = 0x0000FF, .font = TotalFont, .flags = Centred},
-    {.name = "lblgemaakt", .kind = Kind::Label, .at = {8160, 5880, 1695, 375}, .back = 0xC0C0FF, .fore = 0x0000FF,
+    {ZEF_CONTROL(lblgemaakt), .kind = Kind::Label, .at = {8160, 5880, 1695, 375}, .back = 0xC0C0FF, .fore = 0x0000FF,
      .font = TotalFont, .flags = Centred, .describe = "Totaal aantal juiste oefeningen"},
 };
 // clang-format on
 
-} // namespace
-
 frmkiesbasis::frmkiesbasis(Program& program)
     : Screen(program, "frmkiesbasis", QStringLiteral("ZEFRANOL"), 10260, 7530, 0xFFFFFF) {
     build(Controls);
-    BIND(Command1);
-    BIND(Command2);
-    BIND(Command3);
-    BIND(cmdkies);
-    BIND(Command4);
-    BIND(cmdeinde);
-    BIND(lblgemaakt);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, cmdeinde);
-    setTabOrder(cmdeinde, Command1);
-    setTabOrder(Command1, cmdkies);
-    setTabOrder(cmdkies, Command4);
+    setTabChain({Command2, Command3, cmdeinde, Command1, cmdkies, Command4});
 
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(cmdkies, &QPushButton::clicked, this, [this] { cmdkies_Click(); });
-    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(cmdeinde, &QPushButton::clicked, this, [this] { cmdeinde_Click(); });
+    connect(Command1, &QPushButton::clicked, this, &frmkiesbasis::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmkiesbasis::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmkiesbasis::Command3_Click);
+    connect(cmdkies, &QPushButton::clicked, this, &frmkiesbasis::cmdkies_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmkiesbasis::Command4_Click);
+    connect(cmdeinde, &QPushButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
 }
 
 void frmkiesbasis::Form_Load() {

@@ -20,17 +20,21 @@ public:
     void Command4_Click();
     void cmdeinde_Click();
 
+    // The running total, read and written by the column screens.
+    QLabel* lblgemaakt = nullptr;
+
+private:
+    using Self = frmkiesbasis;
+    static const ui::ControlSpec Controls[];
+
+    // Opens an exercise screen: show it, hide the menu, disable the main window.
+    void openExercise(ui::Form& target);
+
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QPushButton* cmdkies = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* cmdeinde = nullptr;
-    QLabel* lblgemaakt = nullptr;
-
-private:
-    // Opens an exercise screen: show it, hide the menu, disable the main window.
-    void openExercise(ui::Form& target);
-
     int aantal = 0;
 };

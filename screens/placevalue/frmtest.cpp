@@ -16,69 +16,54 @@ constexpr FontSpec BigButtonFont{"Arial", 14.25, Bold};
 constexpr FontSpec DigitFont{"Arial", 36, Bold};
 constexpr FontSpec LetterFont{"Arial", 36, Bold};
 
+} // namespace
+
 // The four big buttons share one place and take turns there. Creation order is the
-// keyboard order, so the focus can follow the buttons as they take over.
+// keyboard order (the steps as the pupil takes them, then the way out), so the focus can
+// follow the buttons as they take over.
 // clang-format off
-const ControlSpec Controls[] = {
+const ControlSpec frmtest::Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {1200, 120, 7695, 7095}},
     {.name = "Image2", .kind = Kind::Picture, .tip = "www.torvaleno.example", .at = {7800, 6360, 480, 420},
      .picture = "logo.svg"},
-    {.name = "txtgetal", .kind = Kind::TextBox, .at = {2400, 840, 4935, 1065}, .font = {"Arial", 48, Bold},
+    {ZEF_CONTROL(txtgetal), .kind = Kind::TextBox, .at = {2400, 840, 4935, 1065}, .font = {"Arial", 48, Bold},
      .flags = Disabled | Centred, .describe = "het getal"},
-    {.name = "cmdstart", .kind = Kind::PictureButton, .caption = "Wij maken een willekeurig getal",
+    {ZEF_CONTROL(cmdstart), .kind = Kind::PictureButton, .caption = "Wij maken een willekeurig getal",
      .at = {3600, 2280, 2415, 1935}, .back = 0xC0FFC0, .font = {"Arial", 14.25}, .picture = "getal_maken.svg"},
-    {.name = "cmdeenheid", .kind = Kind::Button, .caption = "Dat getal bestaat uit eenheden",
+    {ZEF_CONTROL(cmdeenheid), .kind = Kind::Button, .caption = "Dat getal bestaat uit eenheden",
      .at = {3600, 2280, 2415, 1935}, .back = Blue, .font = BigButtonFont, .flags = Hidden},
-    {.name = "cmdtiental", .kind = Kind::Button, .caption = "Dat getal bestaat uit tientallen",
+    {ZEF_CONTROL(cmdtiental), .kind = Kind::Button, .caption = "Dat getal bestaat uit tientallen",
      .at = {3600, 2280, 2415, 1935}, .back = Blue, .font = BigButtonFont, .flags = Hidden},
-    {.name = "cmdhonderdtal", .kind = Kind::Button, .caption = "Dat getal bestaat uit honderdtallen",
+    {ZEF_CONTROL(cmdhonderdtal), .kind = Kind::Button, .caption = "Dat getal bestaat uit honderdtallen",
      .at = {3600, 2280, 2415, 1935}, .back = Blue, .font = BigButtonFont, .flags = Hidden},
-    {.name = "cmdnogeens", .kind = Kind::Button, .caption = "Nog eens?", .at = {2400, 2280, 2415, 1935},
+    {ZEF_CONTROL(cmdnogeens), .kind = Kind::Button, .caption = "Nog eens?", .at = {2400, 2280, 2415, 1935},
      .back = 0xFFFF80, .font = BigButtonFont, .flags = Hidden},
-    {.name = "cmdstop", .kind = Kind::PictureButton, .at = {5160, 2280, 2175, 1935}, .back = 0x800000,
+    {ZEF_CONTROL(cmdstop), .kind = Kind::PictureButton, .at = {5160, 2280, 2175, 1935}, .back = 0x800000,
      .font = BigButtonFont, .flags = Hidden, .picture = "stop.svg", .describe = "terug naar het menu"},
-    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = {2400, 4680, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txthonderdtal), .kind = Kind::TextBox, .at = {2400, 4680, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "honderdtallen"},
-    {.name = "txttiental", .kind = Kind::TextBox, .at = {4320, 4680, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txttiental), .kind = Kind::TextBox, .at = {4320, 4680, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "tientallen"},
-    {.name = "txteenheid", .kind = Kind::TextBox, .at = {6240, 4680, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txteenheid), .kind = Kind::TextBox, .at = {6240, 4680, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "eenheden"},
-    {.name = "lblhonderd", .kind = Kind::Label, .caption = "H", .at = {2400, 5880, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lblhonderd), .kind = Kind::Label, .caption = "H", .at = {2400, 5880, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = LetterFont, .flags = Hidden | Centred},
-    {.name = "lbltiental", .kind = Kind::Label, .caption = "T", .at = {4320, 5880, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lbltiental), .kind = Kind::Label, .caption = "T", .at = {4320, 5880, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = LetterFont, .flags = Hidden | Centred},
-    {.name = "lbleenheid", .kind = Kind::Label, .caption = "E", .at = {6240, 5880, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lbleenheid), .kind = Kind::Label, .caption = "E", .at = {6240, 5880, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = LetterFont, .flags = Hidden | Centred},
 };
 // clang-format on
 
-} // namespace
-
 frmtest::frmtest(Program& program)
     : Screen(program, "frmtest", QStringLiteral("Honderdtallen, tientallen, eenheden"), 10185, 7470, 0x808080) {
     build(Controls);
-    BIND(cmdstart);
-    BIND(cmdeenheid);
-    BIND(cmdtiental);
-    BIND(cmdhonderdtal);
-    BIND(cmdnogeens);
-    BIND(cmdstop);
-    BIND(txtgetal);
-    BIND(txthonderdtal);
-    BIND(txttiental);
-    BIND(txteenheid);
-    BIND(lblhonderd);
-    BIND(lbltiental);
-    BIND(lbleenheid);
-    // The steps in the order the pupil takes them, then the way out.
-    setTabChain({cmdstart, cmdeenheid, cmdtiental, cmdhonderdtal, cmdnogeens, cmdstop});
-
-    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
-    connect(cmdeenheid, &QPushButton::clicked, this, [this] { cmdeenheid_Click(); });
-    connect(cmdtiental, &QPushButton::clicked, this, [this] { cmdtiental_Click(); });
-    connect(cmdhonderdtal, &QPushButton::clicked, this, [this] { cmdhonderdtal_Click(); });
-    connect(cmdnogeens, &QPushButton::clicked, this, [this] { cmdnogeens_Click(); });
-    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
+    connect(cmdstart, &QPushButton::clicked, this, &frmtest::cmdstart_Click);
+    connect(cmdeenheid, &QPushButton::clicked, this, &frmtest::cmdeenheid_Click);
+    connect(cmdtiental, &QPushButton::clicked, this, &frmtest::cmdtiental_Click);
+    connect(cmdhonderdtal, &QPushButton::clicked, this, &frmtest::cmdhonderdtal_Click);
+    connect(cmdnogeens, &QPushButton::clicked, this, &frmtest::cmdnogeens_Click);
+    connect(cmdstop, &QPushButton::clicked, this, &frmtest::cmdstop_Click);
 }
 
 void frmtest::Form_Load() {
@@ -103,7 +88,7 @@ void frmtest::ResetPlaceValueScreen() {
         letter->setVisible(false);
 }
 
-void frmtest::Reveal(TextBox* box, int digit) {
+void frmtest::reveal(TextBox* box, int digit) {
     box->setBackColour(rgb(Green));
     box->setForeColour(rgb(White));
     box->setText(QString::number(digit));
@@ -128,7 +113,7 @@ void frmtest::cmdstart_Click() {
 
 void frmtest::cmdeenheid_Click() {
     lbleenheid->setVisible(true);
-    Reveal(txteenheid, unitsDigit);
+    reveal(txteenheid, unitsDigit);
     cmdtiental->setVisible(true);
     cmdeenheid->setVisible(false);
     requestFocus(cmdtiental);
@@ -136,7 +121,7 @@ void frmtest::cmdeenheid_Click() {
 
 void frmtest::cmdtiental_Click() {
     lbltiental->setVisible(true);
-    Reveal(txttiental, tensDigit);
+    reveal(txttiental, tensDigit);
     cmdtiental->setVisible(false);
     cmdhonderdtal->setVisible(true);
     requestFocus(cmdhonderdtal);
@@ -144,7 +129,7 @@ void frmtest::cmdtiental_Click() {
 
 void frmtest::cmdhonderdtal_Click() {
     lblhonderd->setVisible(true);
-    Reveal(txthonderdtal, hundredsDigit);
+    reveal(txthonderdtal, hundredsDigit);
     cmdhonderdtal->setVisible(false);
     cmdnogeens->setVisible(true);
     cmdstop->setVisible(true);

@@ -24,6 +24,14 @@ public:
     void cmdnogeens_Click();
     void cmdstop_Click();
 
+private:
+    using Self = frmtest;
+    static const ui::ControlSpec Controls[];
+
+    void ResetPlaceValueScreen();
+    // A revealed digit: white on green in its box.
+    void reveal(ui::TextBox* box, int digit);
+
     int unitsDigit = 0;
     int tensDigit = 0;
     int hundredsDigit = 0;
@@ -42,9 +50,4 @@ public:
     ui::Label* lblhonderd = nullptr;
     ui::Label* lbltiental = nullptr;
     ui::Label* lbleenheid = nullptr;
-
-private:
-    void ResetPlaceValueScreen();
-    // A revealed digit: white on green in its box.
-    void Reveal(ui::TextBox* box, int digit);
 };

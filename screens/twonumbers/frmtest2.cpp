@@ -23,8 +23,18 @@ constexpr Twips ButtonPlace{240, 5760, 1695, 1455};
 // runs from cmdstart at the bottom to cmdnogeens on top.
 enum ButtonLayer { StartLayer = 3, FirstLayer, SecondLayer, SumLayer, AgainLayer };
 
+constexpr const char* CarryH = " maal van de H is groter dan 9, er wordt nieuw D gevormd";
+constexpr const char* CarryT = " maal van de T is groter dan 9, er wordt nieuw H gevormd";
+constexpr const char* CarryE = " maal van de E is groter dan 9, er wordt nieuw T gevormd";
+constexpr const char* Easy =
+    "  maal van E, van T en van H zijn kleiner als 10, de vermenigvuldiging is dus gemakkelijk ";
+
+} // namespace
+
+// Rows of the buttons in the keyboard order; a covered button keeps its place in it, so Tab
+// still reaches it.
 // clang-format off
-const ControlSpec Controls[] = {
+const ControlSpec frmtest2::Controls[] = {
     {.name = "Shape1", .kind = Kind::Shape, .at = {360, 240, 3240, 2340}},
     {.name = "Shape3", .kind = Kind::Shape, .at = {5040, 360, 5055, 1740}},
     {.name = "Shape4", .kind = Kind::Shape, .at = {4080, 2130, 6600, 4770}},
@@ -36,109 +46,69 @@ const ControlSpec Controls[] = {
     {.name = "Image3", .kind = Kind::Picture, .tip = "www.torvaleno.example", .at = {10080, 6240, 480, 420},
      .picture = "logo.svg"},
 
-    {.name = "cmdstart", .kind = Kind::PictureButton, .caption = "twee getallen", .at = ButtonPlace,
+    {ZEF_CONTROL(cmdstart), .kind = Kind::PictureButton, .caption = "twee getallen", .at = ButtonPlace,
      .back = 0x8080FF, .font = ButtonFont, .picture = "twee_getallen.svg", .layer = StartLayer},
-    {.name = "cmdeerste", .kind = Kind::Button, .caption = "Eerste getal ", .at = ButtonPlace, .back = 0x80FF80,
+    {ZEF_CONTROL(cmdeerste), .kind = Kind::Button, .caption = "Eerste getal ", .at = ButtonPlace, .back = 0x80FF80,
      .font = ButtonFont, .flags = Hidden, .layer = FirstLayer},
-    {.name = "cmdtweede", .kind = Kind::Button, .caption = "Tweede getal", .at = ButtonPlace, .back = 0x80FF80,
+    {ZEF_CONTROL(cmdtweede), .kind = Kind::Button, .caption = "Tweede getal", .at = ButtonPlace, .back = 0x80FF80,
      .font = ButtonFont, .flags = Hidden, .layer = SecondLayer},
-    {.name = "cmdsom", .kind = Kind::Button, .caption = "MAAL", .at = ButtonPlace, .back = 0xC0C0FF,
+    {ZEF_CONTROL(cmdsom), .kind = Kind::Button, .caption = "MAAL", .at = ButtonPlace, .back = 0xC0C0FF,
      .font = ButtonFont, .flags = Hidden, .layer = SumLayer},
-    {.name = "cmdnogeens", .kind = Kind::Button, .caption = "Nog eens?", .at = ButtonPlace, .back = 0xFFFF80,
+    {ZEF_CONTROL(cmdnogeens), .kind = Kind::Button, .caption = "Nog eens?", .at = ButtonPlace, .back = 0xFFFF80,
      .font = ButtonFont, .flags = Hidden, .layer = AgainLayer},
-    {.name = "cmdstop", .kind = Kind::PictureButton, .at = {2040, 5760, 1695, 1455}, .back = 0x800000,
+    {ZEF_CONTROL(cmdstop), .kind = Kind::PictureButton, .at = {2040, 5760, 1695, 1455}, .back = 0x800000,
      .font = ButtonFont, .flags = Hidden, .picture = "stop.svg", .describe = "terug naar het menu"},
 
-    {.name = "txtgetal", .kind = Kind::TextBox, .at = {5160, 480, 4815, 705}, .font = NumberFont,
+    {ZEF_CONTROL(txtgetal), .kind = Kind::TextBox, .at = {5160, 480, 4815, 705}, .font = NumberFont,
      .flags = Disabled | Centred, .describe = "eerste getal"},
-    {.name = "txtgetal2", .kind = Kind::TextBox, .at = {5160, 1320, 4815, 705}, .font = NumberFont,
+    {ZEF_CONTROL(txtgetal2), .kind = Kind::TextBox, .at = {5160, 1320, 4815, 705}, .font = NumberFont,
      .flags = Disabled | Centred, .describe = "tweede getal"},
-    {.name = "lblhonderd", .kind = Kind::Label, .caption = "H", .at = {5160, 2160, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lblhonderd), .kind = Kind::Label, .caption = "H", .at = {5160, 2160, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = DigitFont, .flags = Hidden | Centred},
-    {.name = "lbltiental", .kind = Kind::Label, .caption = "T", .at = {7020, 2160, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lbltiental), .kind = Kind::Label, .caption = "T", .at = {7020, 2160, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = DigitFont, .flags = Hidden | Centred},
-    {.name = "lbleenheid", .kind = Kind::Label, .caption = "E", .at = {8880, 2160, 1095, 975}, .back = DarkGreen,
+    {ZEF_CONTROL(lbleenheid), .kind = Kind::Label, .caption = "E", .at = {8880, 2160, 1095, 975}, .back = DarkGreen,
      .fore = White, .font = DigitFont, .flags = Hidden | Centred},
-    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = {5160, 3240, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txthonderdtal), .kind = Kind::TextBox, .at = {5160, 3240, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "honderdtallen"},
-    {.name = "txttiental", .kind = Kind::TextBox, .at = {7080, 3240, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txttiental), .kind = Kind::TextBox, .at = {7080, 3240, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "tientallen"},
-    {.name = "txteenheid", .kind = Kind::TextBox, .at = {8880, 3240, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txteenheid), .kind = Kind::TextBox, .at = {8880, 3240, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "eenheden"},
-    {.name = "txteenheid2", .kind = Kind::TextBox, .at = {8880, 4320, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txteenheid2), .kind = Kind::TextBox, .at = {8880, 4320, 1095, 975}, .font = DigitFont,
      .flags = Disabled | Centred, .describe = "tweede getal onder de eenheden"},
-    {.name = "lblplus", .kind = Kind::Label, .caption = "x", .at = {4200, 5040, 495, 855}, .back = 0xE0E0E0,
+    {ZEF_CONTROL(lblplus), .kind = Kind::Label, .caption = "x", .at = {4200, 5040, 495, 855}, .back = 0xE0E0E0,
      .font = {"Arial", 36}, .flags = Hidden | Centred},
-    {.name = "lnplus", .kind = Kind::Line, .at = {4920, 5520, 10320, 5520}, .flags = Hidden, .borderWidth = 5},
-    {.name = "txtsomH", .kind = Kind::TextBox, .at = {5160, 5760, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(lnplus), .kind = Kind::Line, .at = {4920, 5520, 10320, 5520}, .flags = Hidden, .borderWidth = 5},
+    {ZEF_CONTROL(txtsomH), .kind = Kind::TextBox, .at = {5160, 5760, 1095, 975}, .font = DigitFont,
      .flags = Hidden | Disabled | Centred, .describe = "maal van de honderdtallen"},
-    {.name = "txtsomT", .kind = Kind::TextBox, .at = {7080, 5760, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txtsomT), .kind = Kind::TextBox, .at = {7080, 5760, 1095, 975}, .font = DigitFont,
      .flags = Hidden | Disabled | Centred, .describe = "maal van de tientallen"},
-    {.name = "txtsomE", .kind = Kind::TextBox, .at = {8880, 5760, 1095, 975}, .font = DigitFont,
+    {ZEF_CONTROL(txtsomE), .kind = Kind::TextBox, .at = {8880, 5760, 1095, 975}, .font = DigitFont,
      .flags = Hidden | Disabled | Centred, .describe = "maal van de eenheden"},
 
-    {.name = "lbluitleg", .kind = Kind::Label, .at = {720, 480, 2535, 615}, .back = DarkGreen, .fore = White,
+    {ZEF_CONTROL(lbluitleg), .kind = Kind::Label, .at = {720, 480, 2535, 615}, .back = DarkGreen, .fore = White,
      .font = ExplanationFont, .describe = "uitleg bij de eenheden"},
-    {.name = "lbluitleg2", .kind = Kind::Label, .at = {720, 1080, 2535, 615}, .back = DarkGreen, .fore = White,
+    {ZEF_CONTROL(lbluitleg2), .kind = Kind::Label, .at = {720, 1080, 2535, 615}, .back = DarkGreen, .fore = White,
      .font = ExplanationFont, .describe = "uitleg bij de tientallen"},
-    {.name = "lbluitleg3", .kind = Kind::Label, .at = {720, 1680, 2535, 615}, .back = DarkGreen, .fore = White,
+    {ZEF_CONTROL(lbluitleg3), .kind = Kind::Label, .at = {720, 1680, 2535, 615}, .back = DarkGreen, .fore = White,
      .font = ExplanationFont, .describe = "uitleg bij de honderdtallen"},
     // Shown only when no line above has anything to say; it stands in front of them.
-    {.name = "lbluitlegtotaal", .kind = Kind::Label, .at = {720, 600, 2535, 1575}, .back = DarkGreen,
+    {ZEF_CONTROL(lbluitlegtotaal), .kind = Kind::Label, .at = {720, 600, 2535, 1575}, .back = DarkGreen,
      .fore = White, .font = {"Arial", 11.25}, .describe = "uitleg"},
 };
 // clang-format on
-
-constexpr const char* CarryH = " maal van de H is groter dan 9, er wordt nieuw D gevormd";
-constexpr const char* CarryT = " maal van de T is groter dan 9, er wordt nieuw H gevormd";
-constexpr const char* CarryE = " maal van de E is groter dan 9, er wordt nieuw T gevormd";
-constexpr const char* Easy =
-    "  maal van E, van T en van H zijn kleiner als 10, de vermenigvuldiging is dus gemakkelijk ";
-
-} // namespace
 
 frmtest2::frmtest2(Program& program)
     : Screen(program, "frmtest2", QStringLiteral("Moeilijke en gemakkelijke vermenigvuldigingen  herkennen"), 10890,
              7650, 0x808080) {
     build(Controls);
-    BIND(cmdstart);
-    BIND(cmdeerste);
-    BIND(cmdtweede);
-    BIND(cmdsom);
-    BIND(cmdnogeens);
-    BIND(cmdstop);
-    BIND(txtgetal);
-    BIND(txtgetal2);
-    BIND(lblhonderd);
-    BIND(lbltiental);
-    BIND(lbleenheid);
-    BIND(txthonderdtal);
-    BIND(txttiental);
-    BIND(txteenheid);
-    BIND(txteenheid2);
-    BIND(lblplus);
-    BIND(lnplus);
-    BIND(txtsomH);
-    BIND(txtsomT);
-    BIND(txtsomE);
-    BIND(lbluitleg);
-    BIND(lbluitleg2);
-    BIND(lbluitleg3);
-    BIND(lbluitlegtotaal);
-
-    // A covered button keeps its place in the keyboard order: Tab still reaches it.
-    setTabOrder(cmdstart, cmdeerste);
-    setTabOrder(cmdeerste, cmdtweede);
-    setTabOrder(cmdtweede, cmdsom);
-    setTabOrder(cmdsom, cmdnogeens);
-    setTabOrder(cmdnogeens, cmdstop);
-
-    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
-    connect(cmdeerste, &QPushButton::clicked, this, [this] { cmdeerste_Click(); });
-    connect(cmdtweede, &QPushButton::clicked, this, [this] { cmdtweede_Click(); });
-    connect(cmdsom, &QPushButton::clicked, this, [this] { cmdsom_Click(); });
-    connect(cmdnogeens, &QPushButton::clicked, this, [this] { cmdnogeens_Click(); });
-    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
+    connect(cmdstart, &QPushButton::clicked, this, &frmtest2::cmdstart_Click);
+    connect(cmdeerste, &QPushButton::clicked, this, &frmtest2::cmdeerste_Click);
+    connect(cmdtweede, &QPushButton::clicked, this, &frmtest2::cmdtweede_Click);
+    connect(cmdsom, &QPushButton::clicked, this, &frmtest2::cmdsom_Click);
+    connect(cmdnogeens, &QPushButton::clicked, this, &frmtest2::cmdnogeens_Click);
+    connect(cmdstop, &QPushButton::clicked, this, &frmtest2::cmdstop_Click);
 }
 
 // No activate step: the screen is centred once, when it is loaded.
@@ -176,13 +146,13 @@ void frmtest2::ResetTwoNumbersScreen() {
     lbluitlegtotaal->setVisible(false);
 }
 
-void frmtest2::LayOut(TextBox* box, int digit) {
+void frmtest2::layOut(TextBox* box, int digit) {
     box->setVisible(true);
     box->setBackColour(rgb(Green));
     box->setText(QString::number(digit));
 }
 
-bool frmtest2::MarkCarry(TextBox* product, Label* explanation, const char* text) {
+bool frmtest2::markCarry(TextBox* product, Label* explanation, const char* text) {
     // Read back from the box, as the pupil sees it.
     if (!zef::FormsNextPlace(product->text().toInt()))
         return false;
@@ -210,17 +180,17 @@ void frmtest2::cmdstart_Click() {
 
 void frmtest2::cmdeerste_Click() {
     lbleenheid->setVisible(true);
-    LayOut(txteenheid, unitsDigit);
+    layOut(txteenheid, unitsDigit);
     lbltiental->setVisible(true);
-    LayOut(txttiental, tensDigit);
+    layOut(txttiental, tensDigit);
     lblhonderd->setVisible(true);
-    LayOut(txthonderdtal, hundredsDigit);
+    layOut(txthonderdtal, hundredsDigit);
     cmdtweede->setVisible(true);
     requestFocus(cmdtweede);
 }
 
 void frmtest2::cmdtweede_Click() {
-    LayOut(txteenheid2, multiplier);
+    layOut(txteenheid2, multiplier);
     cmdsom->setVisible(true);
     requestFocus(cmdsom);
 }
@@ -233,9 +203,9 @@ void frmtest2::cmdsom_Click() {
     txtsomE->setText(QString::number(unitsDigit * multiplier));
     txtsomT->setText(QString::number(tensDigit * multiplier));
     txtsomH->setText(QString::number(hundredsDigit * multiplier));
-    bool carries = MarkCarry(txtsomH, lbluitleg3, CarryH);
-    carries = MarkCarry(txtsomT, lbluitleg2, CarryT) || carries;
-    carries = MarkCarry(txtsomE, lbluitleg, CarryE) || carries;
+    bool carries = markCarry(txtsomH, lbluitleg3, CarryH);
+    carries = markCarry(txtsomT, lbluitleg2, CarryT) || carries;
+    carries = markCarry(txtsomE, lbluitleg, CarryE) || carries;
     if (!carries) {
         lbluitlegtotaal->setVisible(true);
         lbluitlegtotaal->setText(QString::fromLatin1(Easy));

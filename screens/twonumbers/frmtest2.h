@@ -25,6 +25,16 @@ public:
     void cmdnogeens_Click();
     void cmdstop_Click();
 
+private:
+    using Self = frmtest2;
+    static const ui::ControlSpec Controls[];
+
+    void ResetTwoNumbersScreen();
+    // Shows a box of the layout, green, with a digit in it.
+    void layOut(ui::TextBox* box, int digit);
+    // Marks a column product of 10 or more red and explains it; tells whether it did.
+    bool markCarry(ui::TextBox* product, ui::Label* explanation, const char* text);
+
     int unitsDigit = 0;
     int tensDigit = 0;
     int hundredsDigit = 0;
@@ -55,11 +65,4 @@ public:
     ui::Label* lbluitleg2 = nullptr;
     ui::Label* lbluitleg3 = nullptr;
     ui::Label* lbluitlegtotaal = nullptr;
-
-private:
-    void ResetTwoNumbersScreen();
-    // Shows a box of the layout, green, with a digit in it.
-    void LayOut(ui::TextBox* box, int digit);
-    // Marks a column product of 10 or more red and explains it; tells whether it did.
-    bool MarkCarry(ui::TextBox* product, ui::Label* explanation, const char* text);
 };

@@ -170,7 +170,7 @@ private slots:
     // The mark shows while the keyboard is in use and goes with a mouse click.
     void focusMarkFollowsTheKeyboard() {
         Keys k;
-        QWidget* button = k.p().screen<frmkiesbasis>().Command2;
+        QWidget* button = k.p().screen<frmkiesbasis>().findChild<QWidget*>("Command2");
         k.tabTo("Command2");
         QVERIFY(ui::keyboardInUse());
         const QImage marked = button->grab().toImage();

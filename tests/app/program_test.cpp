@@ -129,9 +129,8 @@ private slots:
 
     void menuTabOrder() {
         TestProgram t;
-        auto& menu = t.program().screen<frmkiesbasis>();
         const QStringList expected{"Command2", "Command3", "cmdeinde", "Command1", "cmdkies", "Command4"};
-        QWidget* w = menu.Command2;
+        QWidget* w = t.find<QWidget, frmkiesbasis>("Command2");
         QStringList order;
         for (int i = 0; i < expected.size(); ++i, w = w->nextInFocusChain()) {
             while (w->focusPolicy() == Qt::NoFocus)
@@ -139,9 +138,10 @@ private slots:
             order << w->objectName();
         }
         QCOMPARE(order, expected);
-        QCOMPARE(menu.cmdeinde->toolTip(), QString("S T O P "));
-        QCOMPARE(menu.Command3->text(), QString("Ik kijk of 'maal' moeilijk of gemakkelijk is"));
-        QCOMPARE(menu.Command4->text(), QString("Uitbreiding   x TE (4des)"));
+        const auto button = [&](const char* name) { return t.find<QPushButton, frmkiesbasis>(name); };
+        QCOMPARE(button("cmdeinde")->toolTip(), QString("S T O P "));
+        QCOMPARE(button("Command3")->text(), QString("Ik kijk of 'maal' moeilijk of gemakkelijk is"));
+        QCOMPARE(button("Command4")->text(), QString("Uitbreiding   x TE (4des)"));
     }
 
     // Created on first touch with the load step once; the activate step on every

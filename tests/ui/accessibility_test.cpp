@@ -42,7 +42,7 @@ private slots:
         QCOMPARE(total->text(QAccessible::Name), QString("0"));
         QCOMPARE(total->text(QAccessible::Description), QString("Totaal aantal juiste oefeningen"));
 
-        TestProgram::click(menu.cmdkies);
+        TestProgram::click(t.find<QPushButton, frmkiesbasis>("cmdkies"));
         frmmaal2& s = t.program().screen<frmmaal2>();
         QAccessibleInterface* status = reader(s.lblmededeling);
         QCOMPARE(status->text(QAccessible::Name), QString("start een oefening met een klik op het vliegtuig"));

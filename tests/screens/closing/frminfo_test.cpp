@@ -20,7 +20,7 @@ const QString Line = QStringLiteral("Torvaleno,educatieve software voor de basis
 // The closing screen as the pupil reaches it: "&Basis" (main window disabled), then stop.
 frminfo& close(TestProgram& t) {
     t.main().aftrek2->trigger();
-    TestProgram::click(t.program().screen<frmkiesbasis>().cmdeinde);
+    TestProgram::click(t.find<QPushButton, frmkiesbasis>("cmdeinde"));
     return t.program().screen<frminfo>();
 }
 
@@ -123,7 +123,7 @@ private slots:
             Program p;
             p.start();
             p.ShowScreen<frmkiesbasis>();
-            TestProgram::click(p.screen<frmkiesbasis>().cmdeinde);
+            TestProgram::click(p.screen<frmkiesbasis>().findChild<QPushButton*>("cmdeinde"));
             frminfo& info = p.screen<frminfo>();
             auto* other = new QTimer(&p.screen<frmkiesbasis>()); // a hidden screen's running timer
             other->start(60000);

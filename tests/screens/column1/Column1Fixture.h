@@ -23,7 +23,7 @@ public:
     frmkiesbasis& menu() { return tp.program().screen<frmkiesbasis>(); }
     zef::ScriptedRandom& rng() { return *rng_; }
 
-    void enter() { TestProgram::click(menu().cmdkies); }
+    void enter() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("cmdkies")); }
 
     QWidget* w(const QString& name) {
         QWidget* found = screen().findChild<QWidget*>(name);

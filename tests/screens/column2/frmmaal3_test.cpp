@@ -38,7 +38,7 @@ public:
     }
     frmmaal3& s() { return tp.program().screen<frmmaal3>(); }
     frmkiesbasis& menu() { return tp.program().screen<frmkiesbasis>(); }
-    void enter() { TestProgram::click(menu().Command4); }
+    void enter() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command4")); }
     QWidget* w(const QString& name) { return s().findChild<QWidget*>(name); }
     QString focus() { return s().focusWidget() ? s().focusWidget()->objectName() : QString(); }
     // A fresh script per exercise, so a reward draw left over is never taken for a digit.

@@ -21,7 +21,7 @@ class EasyHard {
 public:
     EasyHard() {
         TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        TestProgram::click(menu().Command3);
+        TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command3"));
     }
     frmmaal& s() { return tp.program().screen<frmmaal>(); }
     frmkiesbasis& menu() { return tp.program().screen<frmkiesbasis>(); }
@@ -192,7 +192,7 @@ private slots:
         QVERIFY(c.menu().isVisible() && !c.s().isVisible());
         QCOMPARE(c.menu().lblgemaakt->text(), "7");
         // Back again: an empty board, ready to start.
-        TestProgram::click(c.menu().Command3);
+        TestProgram::click(c.tp.find<QPushButton, frmkiesbasis>("Command3"));
         frmmaal& s = c.s();
         QCOMPARE(s.txthonderdtal->text(), QString());
         QCOMPARE(s.txthonderdtal->palette().color(QPalette::Base), White);

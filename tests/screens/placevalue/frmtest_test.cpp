@@ -5,6 +5,8 @@
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -15,19 +17,24 @@ namespace {
 struct Opened {
     Opened() {
         TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        TestProgram::click(tp.program().screen<frmkiesbasis>().Command1);
+        openFromMenu();
     }
+    void openFromMenu() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command1")); }
     frmtest& s() { return tp.program().screen<frmtest>(); }
+    template <class T = QWidget>
+    T* w(const char* name) {
+        return tp.find<T, frmtest>(name);
+    }
     // Clicks the first steps of the cycle start, E, T, H, again, start, ...; -1 leaves
     // from the done state and comes back through the menu.
     void steps(int count) {
-        QPushButton* order[] = {s().cmdstart, s().cmdeenheid, s().cmdtiental, s().cmdhonderdtal, s().cmdnogeens};
+        const char* order[] = {"cmdstart", "cmdeenheid", "cmdtiental", "cmdhonderdtal", "cmdnogeens"};
         for (int i = 0; i < (count < 0 ? 4 : count); ++i)
-            TestProgram::click(order[i % 5]);
+            TestProgram::click(w(order[i % 5]));
         if (count < 0) {
-            TestProgram::click(s().cmdstop);
+            TestProgram::click(w("cmdstop"));
             QVERIFY(!s().isVisible());
-            TestProgram::click(tp.program().screen<frmkiesbasis>().Command1);
+            openFromMenu();
         }
     }
     TestProgram tp;
@@ -70,21 +77,20 @@ private slots:
         // Hundreds drawn as 0 become 1.
         zef::ScriptedRandom& rng = o.tp.script({drawFor(5, 9, 0), 0.0, 0.0, drawFor(5, 9, 0), 0.0, 0.0});
         o.steps(steps);
-        frmtest& s = o.s();
         QStringList names;
-        for (QWidget* b : std::initializer_list<QWidget*>{s.cmdstart, s.cmdeenheid, s.cmdtiental, s.cmdhonderdtal,
-                                                          s.cmdnogeens, s.cmdstop})
-            if (isShown(b))
-                names << b->objectName();
+        for (const char* b : {"cmdstart", "cmdeenheid", "cmdtiental", "cmdhonderdtal", "cmdnogeens", "cmdstop"})
+            if (isShown(o.w(b)))
+                names << b;
         QCOMPARE(names.join(' '), buttons);
-        QString seen =
-            s.txtgetal->text() + ' ' + s.txthonderdtal->text() + s.txttiental->text() + s.txteenheid->text() + ' ';
-        for (ui::Label* l : {s.lblhonderd, s.lbltiental, s.lbleenheid})
-            if (isShown(l))
-                seen += l->text();
+        const auto text = [&](const char* name) { return o.w<QLineEdit>(name)->text(); };
+        QString seen = text("txtgetal") + ' ' + text("txthonderdtal") + text("txttiental") + text("txteenheid") + ' ';
+        for (const char* letter : {"lblhonderd", "lbltiental", "lbleenheid"})
+            if (isShown(o.w(letter)))
+                seen += o.w<QLabel>(letter)->text();
         QCOMPARE(seen, shown);
         // A digit shows white on green; an empty box is white.
-        for (ui::TextBox* box : {s.txthonderdtal, s.txttiental, s.txteenheid}) {
+        for (const char* name : {"txthonderdtal", "txttiental", "txteenheid"}) {
+            auto* box = o.w<QLineEdit>(name);
             QCOMPARE(box->palette().color(QPalette::Base),
                      box->text().isEmpty() ? QColor(Qt::white) : QColor(Qt::green));
             if (!box->text().isEmpty())
@@ -94,6 +100,16 @@ private slots:
         // The total and the main window's flag are left alone.
         QCOMPARE(menu.lblgemaakt->text(), "7");
         QVERIFY(!o.tp.main().isEnabled());
+    }
+
+    // The buttons that take turns in one place keep the order of the steps for Tab.
+    void keyboardOrder() {
+        Opened o;
+        QStringList order;
+        for (QWidget* w = o.w("cmdstart"); order.size() < 6; w = w->nextInFocusChain())
+            if (w->focusPolicy() != Qt::NoFocus && w->isEnabled())
+                order << w->objectName();
+        QCOMPARE(order.join(' '), "cmdstart cmdeenheid cmdtiental cmdhonderdtal cmdnogeens cmdstop");
     }
 };
 

@@ -7,6 +7,7 @@
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -18,32 +19,36 @@ namespace {
 struct Opened {
     Opened() {
         TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        TestProgram::click(tp.program().screen<frmkiesbasis>().Command2);
+        openFromMenu();
     }
+    void openFromMenu() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command2")); }
     frmtest2& s() { return tp.program().screen<frmtest2>(); }
+    template <class T = QWidget>
+    T* w(const char* name) {
+        return tp.find<T, frmtest2>(name);
+    }
+    QString text(const char* name) { return w<QLineEdit>(name)->text(); }
     // Scripts the pair, then clicks the first steps of start, first, second, MAAL, again;
     // -1 leaves after MAAL and comes back through the menu.
     void pair(int number, int multiplier, int steps = 4) {
         tp.script({drawFor(number % 10, 9, 0), drawFor(multiplier, 8, 1), drawFor(number / 10 % 10, 9, 0),
                    drawFor(number / 100, 9, 0)});
-        QPushButton* order[] = {s().cmdstart, s().cmdeerste, s().cmdtweede, s().cmdsom, s().cmdnogeens};
+        const char* order[] = {"cmdstart", "cmdeerste", "cmdtweede", "cmdsom", "cmdnogeens"};
         for (int i = 0; i < (steps < 0 ? 4 : steps); ++i)
-            TestProgram::click(order[i]);
+            TestProgram::click(w(order[i]));
         if (steps < 0) {
-            TestProgram::click(s().cmdstop);
+            TestProgram::click(w("cmdstop"));
             QVERIFY(!s().isVisible());
-            TestProgram::click(tp.program().screen<frmkiesbasis>().Command2);
+            openFromMenu();
         }
     }
     // What the pupil sees in the button place, then the names of the controls shown.
     QString seen() {
-        frmtest2& f = s();
-        QStringList names{f.childAt(f.cmdstart->geometry().center())->objectName() + ':'};
-        for (QWidget* w : std::initializer_list<QWidget*>{f.cmdstart, f.cmdeerste, f.cmdtweede, f.cmdsom, f.cmdnogeens,
-                                                          f.cmdstop, f.txteenheid, f.txteenheid2, f.lblplus, f.lnplus,
-                                                          f.txtsomE, f.lbluitlegtotaal})
-            if (isShown(w))
-                names << w->objectName();
+        QStringList names{s().childAt(w("cmdstart")->geometry().center())->objectName() + ':'};
+        for (const char* name : {"cmdstart", "cmdeerste", "cmdtweede", "cmdsom", "cmdnogeens", "cmdstop", "txteenheid",
+                                 "txteenheid2", "lblplus", "lnplus", "txtsomE", "lbluitlegtotaal"})
+            if (isShown(w(name)))
+                names << name;
         return names.join(' ');
     }
     TestProgram tp;
@@ -85,7 +90,7 @@ private slots:
         menu.lblgemaakt->setText("7");
         o.pair(487, 3, steps);
         QCOMPARE(o.seen(), seen);
-        QCOMPARE(o.s().txtgetal->text() + ' ' + o.s().txtgetal2->text(), numbers);
+        QCOMPARE(o.text("txtgetal") + ' ' + o.text("txtgetal2"), numbers);
         // The total and the main window's flag are left alone.
         QCOMPARE(menu.lblgemaakt->text(), "7");
         QVERIFY(!o.tp.main().isEnabled());
@@ -116,15 +121,14 @@ private slots:
         if (afterRed)
             o.pair(487, 3, 5);
         o.pair(number, multiplier);
-        frmtest2& s = o.s();
-        QCOMPARE(s.txtsomH->text() + ' ' + s.txtsomT->text() + ' ' + s.txtsomE->text(), products);
+        QCOMPARE(o.text("txtsomH") + ' ' + o.text("txtsomT") + ' ' + o.text("txtsomE"), products);
         const struct {
-            ui::TextBox* box;
-            ui::Label* line;
+            QLineEdit* box;
+            QLabel* line;
             QString letter, next;
-        } columns[] = {{s.txtsomH, s.lbluitleg3, "H", "D"},
-                       {s.txtsomT, s.lbluitleg2, "T", "H"},
-                       {s.txtsomE, s.lbluitleg, "E", "T"}};
+        } columns[] = {{o.w<QLineEdit>("txtsomH"), o.w<QLabel>("lbluitleg3"), "H", "D"},
+                       {o.w<QLineEdit>("txtsomT"), o.w<QLabel>("lbluitleg2"), "T", "H"},
+                       {o.w<QLineEdit>("txtsomE"), o.w<QLabel>("lbluitleg"), "E", "T"}};
         for (const auto& c : columns) {
             const bool marked = red.contains(c.letter);
             QCOMPARE(c.box->palette().color(QPalette::Base), marked ? QColor(Qt::red) : QColor(Qt::white));
@@ -133,8 +137,9 @@ private slots:
                      marked ? " maal van de " + c.letter + " is groter dan 9, er wordt nieuw " + c.next + " gevormd"
                             : QString());
         }
-        QCOMPARE(isShown(s.lbluitlegtotaal), red.isEmpty());
-        QCOMPARE(s.lbluitlegtotaal->text(),
+        auto* easy = o.w<QLabel>("lbluitlegtotaal");
+        QCOMPARE(isShown(easy), red.isEmpty());
+        QCOMPARE(easy->text(),
                  red.isEmpty()
                      ? "  maal van E, van T en van H zijn kleiner als 10, de vermenigvuldiging is dus gemakkelijk "
                      : "");
@@ -144,16 +149,15 @@ private slots:
     void coveredButtonsAnswerTheKeyboard() {
         Opened o;
         o.pair(487, 3);
-        frmtest2& s = o.s();
         QStringList order;
-        for (QWidget* w = s.cmdstart; order.size() < 6; w = w->nextInFocusChain())
+        for (QWidget* w = o.w("cmdstart"); order.size() < 6; w = w->nextInFocusChain())
             if (w->focusPolicy() != Qt::NoFocus && w->isEnabled())
                 order << w->objectName();
         QCOMPARE(order.join(' '), "cmdstart cmdeerste cmdtweede cmdsom cmdnogeens cmdstop");
-        s.cmdeerste->setFocus();
-        QTest::keyClick(s.cmdeerste, Qt::Key_Space);
-        QCOMPARE(s.focusWidget(), s.cmdtweede);
-        QCOMPARE(s.txthonderdtal->text() + s.txttiental->text() + s.txteenheid->text(), "487");
+        o.w("cmdeerste")->setFocus();
+        QTest::keyClick(o.w("cmdeerste"), Qt::Key_Space);
+        QCOMPARE(o.s().focusWidget(), o.w("cmdtweede"));
+        QCOMPARE(o.text("txthonderdtal") + o.text("txttiental") + o.text("txteenheid"), "487");
     }
 
     void everyBoxAndButtonHasAName() {

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <string>
+
+namespace ui {
+inline QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string plain(const QString& s) {
+    return s.toStdString();
+}
+} // namespace ui
