@@ -1,8 +1,7 @@
 // The place-value screen: its five states, the reveal order, "Nog eens?" and the way back.
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/placevalue/frmtest.h"
-#include "screens/welcome/frmmecenaat1.h"
-#include "support/TestProgram.h"
+#include "support/FromMenu.h"
 #include "ui/Controls.h"
 
 #include <QLabel>
@@ -14,17 +13,8 @@ using ui::isShown;
 
 namespace {
 
-struct Opened {
-    Opened() {
-        TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        openFromMenu();
-    }
-    void openFromMenu() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command1")); }
-    frmtest& s() { return tp.program().screen<frmtest>(); }
-    template <class T = QWidget>
-    T* w(const char* name) {
-        return tp.find<T, frmtest>(name);
-    }
+struct Opened : FromMenu<frmtest> {
+    Opened() : FromMenu("Command1") {}
     // Clicks the first steps of the cycle start, E, T, H, again, start, ...; -1 leaves
     // from the done state and comes back through the menu.
     void steps(int count) {
@@ -37,7 +27,6 @@ struct Opened {
             openFromMenu();
         }
     }
-    TestProgram tp;
 };
 
 } // namespace

@@ -3,8 +3,7 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/placevalue/frmtest.h"
 #include "screens/twonumbers/frmtest2.h"
-#include "screens/welcome/frmmecenaat1.h"
-#include "support/TestProgram.h"
+#include "support/FromMenu.h"
 #include "ui/Controls.h"
 
 #include <QLabel>
@@ -16,17 +15,8 @@ using ui::isShown;
 
 namespace {
 
-struct Opened {
-    Opened() {
-        TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        openFromMenu();
-    }
-    void openFromMenu() { TestProgram::click(tp.find<QPushButton, frmkiesbasis>("Command2")); }
-    frmtest2& s() { return tp.program().screen<frmtest2>(); }
-    template <class T = QWidget>
-    T* w(const char* name) {
-        return tp.find<T, frmtest2>(name);
-    }
+struct Opened : FromMenu<frmtest2> {
+    Opened() : FromMenu("Command2") {}
     QString text(const char* name) { return w<QLineEdit>(name)->text(); }
     // Scripts the pair, then clicks the first steps of start, first, second, MAAL, again;
     // -1 leaves after MAAL and comes back through the menu.
@@ -51,7 +41,6 @@ struct Opened {
                 names << name;
         return names.join(' ');
     }
-    TestProgram tp;
 };
 
 } // namespace
