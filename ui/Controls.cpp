@@ -125,7 +125,11 @@ bool captionFits(const QPushButton* b, int width) {
 Button::Button(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 
 void Button::paintEvent(QPaintEvent* e) {
-    if (captionFits(this, width() - 2 * CaptionMargin)) {
+    QRect area = rect().adjusted(CaptionMargin, CaptionMargin / 2, -CaptionMargin, -CaptionMargin / 2);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    // A caption that would need more lines than the button has room for ("x 10" on a small
+    // table button) stays on one line, where the style still shows all of it.
+    if (captionFits(this, area.width()) || fontMetrics().boundingRect(area, flags, text()).height() > area.height()) {
         QPushButton::paintEvent(e);
         QPainter painter(this);
         paintFocusMark(this, painter);
@@ -137,12 +141,10 @@ void Button::paintEvent(QPaintEvent* e) {
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    QRect area = rect().adjusted(CaptionMargin, CaptionMargin / 2, -CaptionMargin, -CaptionMargin / 2);
     if (isDown())
         area.translate(1, 1);
     painter.setFont(font());
-    style()->drawItemText(&painter, area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), text(),
-                          QPalette::ButtonText);
+    style()->drawItemText(&painter, area, flags, palette(), isEnabled(), text(), QPalette::ButtonText);
     paintFocusMark(this, painter);
 }
 

@@ -218,6 +218,26 @@ private slots:
         QCOMPARE_LE(largestDifference(shown(*picture), drawnDirectly(QSize(32, 28))), 3);
     }
 
+    // A caption too wide for its button and too tall to wrap (the table button "x 10")
+    // shows whole on one line rather than its first word only.
+    void captionTooTallToWrapStaysWhole() {
+        Form form("frmproef", QString(), 1500, 1500, 0xFFFFFF);
+        auto* button = buildControl(&form, {.name = "Cmd10",
+                                            .kind = Kind::Button,
+                                            .caption = "x 10",
+                                            .at = {120, 240, 735, 375},
+                                            .font = {"MS Sans Serif", 13.5, Bold}});
+        const QImage shown = button->grab().toImage();
+        int left = shown.width(), right = -1;
+        for (int y = 3; y < shown.height() - 3; ++y)
+            for (int x = 3; x < shown.width() - 3; ++x)
+                if (qGray(shown.pixel(x, y)) < 80) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        QVERIFY(right - left >= button->fontMetrics().horizontalAdvance("x 10") * 3 / 4);
+    }
+
     void timerTicksCanBeFiredWithoutWaiting() {
         QObject owner;
         int ticks = 0;
