@@ -432,8 +432,8 @@ void frmmaal3::EmptyNote() {
     keypad_->txthulp->setText(QString());
 }
 
-// The first row is complete: the second starts in its tens place, under the units
-// place that only ever holds the point.
+// The first row is complete: the second row starts in its tens place; its units place
+// only ever holds the point.
 void frmmaal3::StartSecondRow() {
     // The point runs txtleeg2's own reaction, which puts up its hint: the second row's
     // text must come after it.
