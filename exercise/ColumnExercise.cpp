@@ -14,6 +14,18 @@ void SplitColumn(int value, std::string& rest, std::string& plus) {
     plus = std::to_string(value / 10);
 }
 
+std::string VerdictSign(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Correct:
+        return " = ";
+    case Verdict::TooBig:
+        return " < "; // the true product is smaller than the answer
+    case Verdict::TooSmall:
+        return " > ";
+    }
+    return " = ";
+}
+
 } // namespace
 
 int DrawLowDigit(RandomSource& rng) {
@@ -101,21 +113,13 @@ Verdict Judge(const ColumnExercise& exercise, const AnswerReading& answer) {
     return JudgeValue(exercise.expectedNumber, answer.answerText, answer.answerNumber);
 }
 
-std::string VerdictSign(Verdict verdict) {
-    switch (verdict) {
-    case Verdict::Correct:
-        return " = ";
-    case Verdict::TooBig:
-        return " < "; // the true product is smaller than the answer
-    case Verdict::TooSmall:
-        return " > ";
-    }
-    return " = ";
+std::string RecordLine(std::string_view multiplicand, int multiplier, Verdict verdict, std::string_view answerText) {
+    return std::string(multiplicand) + " x " + std::to_string(multiplier) + VerdictSign(verdict) +
+           std::string(answerText);
 }
 
 std::string ResultLine(const ColumnExercise& exercise, const AnswerReading& answer, Verdict verdict) {
-    return MultiplicandText(exercise) + " x " + std::to_string(exercise.maler) + VerdictSign(verdict) +
-           answer.answerText;
+    return RecordLine(MultiplicandText(exercise), exercise.maler, verdict, answer.answerText);
 }
 
 std::string MemoText(int digit, int maler) {

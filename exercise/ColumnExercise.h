@@ -69,11 +69,12 @@ bool IsEasy(const ColumnExercise& exercise);
 std::string MultiplicandText(const ColumnExercise& exercise);
 
 // The parts shared with the two-digit exercise: the draws (no digit is ever
-// 9, the hundreds and multiplier digits never 0), the sign between problem and
-// answer, and judging an exact answer against the true product.
+// 9, the hundreds and multiplier digits never 0), judging an exact answer against
+// the true product, and the record line of a judged exercise (the multiplicand,
+// " x ", the multiplier, the verdict's sign and the pupil's answer).
 int DrawLowDigit(RandomSource& rng);     // 0 to 8: units and tens of the multiplicand
 int DrawLeadingDigit(RandomSource& rng); // 1 to 8: hundreds and multiplier digits
-std::string VerdictSign(Verdict verdict);
 Verdict JudgeValue(int expected, std::string_view answerText, long long answerNumber);
+std::string RecordLine(std::string_view multiplicand, int multiplier, Verdict verdict, std::string_view answerText);
 
 } // namespace zef

@@ -57,8 +57,9 @@ Verdict JudgeSum(const TwoDigitExercise& exercise, const SumReading& answer) {
 }
 
 std::string TwoDigitResultLine(const TwoDigitExercise& exercise, const SumReading& answer, Verdict verdict) {
-    return std::to_string(exercise.digitH) + std::to_string(exercise.digitT) + std::to_string(exercise.digitE) + " x " +
-           std::to_string(exercise.multiplier) + VerdictSign(verdict) + answer.answerText;
+    const std::string multiplicand =
+        std::to_string(exercise.digitH) + std::to_string(exercise.digitT) + std::to_string(exercise.digitE);
+    return RecordLine(multiplicand, exercise.multiplier, verdict, answer.answerText);
 }
 
 bool ShowsFirstRowThousands(const TwoDigitExercise& exercise) {

@@ -3,8 +3,7 @@
 #include "app/Program.h"
 #include "exercise/Digits.h"
 #include "ui/Controls.h"
-
-#include <QLabel>
+#include "ui/Text.h"
 
 using namespace ui;
 
@@ -15,17 +14,6 @@ namespace {
 constexpr FontSpec DigitFont{"Arial", 36, Bold};
 constexpr int ColumnStep = 1200;
 constexpr int AnswerTop = 3360, MultiplierTop = 1800, ProblemTop = 360, RuleY = 3120;
-
-// Working fields, in the order ClearBoard empties them; never shown.
-const char* const WorkingLabels[] = {
-    "lbleen",   "lbltien",  "lblhonderd",       "lblduizend",   "lblrestE",    "lblrestT", "lblrestH",
-    "lblrestD", "lblplusT", "lblplusH",         "lblplusD",     "lblplusTD",   "lblE",     "lblT",
-    "lblH",     "lblD",     "lblcontrolegetal", "lblresultaat", "lbluitkomst",
-};
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 } // namespace
 
@@ -63,8 +51,6 @@ void OneDigitScreen::buildBoard() {
     shpoordeel = verdict_->shpoordeel;
     imgpop1 = verdict_->imgpop1;
 
-    for (const char* label : WorkingLabels)
-        buildControl(this, {.name = label, .kind = Kind::Label, .flags = Hidden});
     buildControl(this, {.name = "Label1",
                         .kind = Kind::Label,
                         .caption = "X",
@@ -74,17 +60,12 @@ void OneDigitScreen::buildBoard() {
                  {.name = "Line1", .kind = Kind::Line, .at = {d, RuleY, e + ColumnStep, RuleY}, .borderWidth = 5});
 }
 
-void OneDigitScreen::setCaption(const char* label, const QString& caption) {
-    control<QLabel>(label)->setText(caption);
-}
-
-QString OneDigitScreen::caption(const char* label) const {
-    return control<QLabel>(label)->text();
+QString OneDigitScreen::worked(const std::string& value) const {
+    return working.onBoard ? text(value) : QString();
 }
 
 void OneDigitScreen::ClearBoard() {
-    for (const char* label : WorkingLabels)
-        setCaption(label, QString());
+    working.onBoard = false;
     txtduizendtal->setVisible(false);
     // Emptying the answer boxes runs their change reactions, which move the focus and
     // can show buttons or the keypad; the keypad is closed again below.
@@ -95,46 +76,30 @@ void OneDigitScreen::ClearBoard() {
 }
 
 void OneDigitScreen::ShowProblem() {
-    txt1->setText(QString::number(exercise.digitE));
-    txt10->setText(QString::number(exercise.digitT));
-    txt100->setText(QString::number(exercise.digitH));
-    txtmaler->setText(QString::number(exercise.maler));
-    setCaption("lblresultaat", QString::number(exercise.product));
-    setCaption("lbleen", text(exercise.rawE));
-    setCaption("lbltien", text(exercise.rawT));
-    setCaption("lblhonderd", text(exercise.rawH));
-    setCaption("lblrestE", text(exercise.restE));
-    setCaption("lblplusT", text(exercise.plusT));
-    setCaption("lblrestT", text(exercise.restT));
-    setCaption("lblplusH", text(exercise.plusH));
-    setCaption("lblrestH", text(exercise.restH));
-    setCaption("lblplusD", text(exercise.plusD));
-    setCaption("lblrestD", text(exercise.restD));
-    if (exercise.hasThousands)
+    const zef::ColumnExercise& ex = working.exercise;
+    working.onBoard = true;
+    txt1->setText(QString::number(ex.digitE));
+    txt10->setText(QString::number(ex.digitT));
+    txt100->setText(QString::number(ex.digitH));
+    txtmaler->setText(QString::number(ex.maler));
+    if (ex.hasThousands)
         txtduizendtal->setVisible(true);
-    setCaption("lblE", text(exercise.restE));
-    setCaption("lblT", text(exercise.restT));
-    setCaption("lblH", text(exercise.restH));
-    setCaption("lblD", text(exercise.restD));
-    setCaption("lblcontrolegetal", QString::number(exercise.expectedNumber));
 }
 
-zef::AnswerReading OneDigitScreen::ReadBoxes() {
+const zef::AnswerReading& OneDigitScreen::ReadBoxes() {
     // Each repair runs that box's change reaction, the hidden thousands box included.
     for (TextBox* box : {txteenheid, txttiental, txthonderdtal, txtduizendtal})
-        if (!zef::IsNumber(box->text().toStdString()))
+        if (!zef::IsNumber(plain(box->text())))
             box->setText(QStringLiteral("0"));
     // Every box counts by its true value, however many digits it holds, so no answer
     // can overflow.
-    zef::AnswerReading answer =
-        zef::ReadAnswer(txteenheid->text().toStdString(), txttiental->text().toStdString(),
-                        txthonderdtal->text().toStdString(), txtduizendtal->text().toStdString());
-    setCaption("lbluitkomst", text(answer.answerText));
-    return answer;
+    working.answer = zef::ReadAnswer(plain(txteenheid->text()), plain(txttiental->text()), plain(txthonderdtal->text()),
+                                     plain(txtduizendtal->text()));
+    return working.answer;
 }
 
 bool OneDigitScreen::ShowVerdict() {
-    const bool right = caption("lbluitkomst") == caption("lblcontrolegetal");
+    const bool right = working.onBoard && zef::Judge(working.exercise, working.answer) == zef::Verdict::Correct;
     verdict_->Show(right, program.random());
     return right;
 }

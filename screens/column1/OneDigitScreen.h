@@ -5,8 +5,8 @@
 //
 // Shared here: the problem boxes (txt100, txt10, txt1, txtmaler), the answer row
 // (txtduizendtal, txthonderdtal, txttiental, txteenheid), the "X" and the rule, the
-// hidden working fields, the verdict panel, the carry-note keypad, the clearing of all
-// of these, filling them for a new exercise, and reading and judging the answer row.
+// working values of the exercise, the verdict panel, the carry-note keypad, the clearing
+// of all of these, filling them for a new exercise, and reading and judging the answer row.
 // Where those controls stand differs (BoardLayout); the rest differs in behaviour:
 //
 //                        frmmaal2                          frmmaal
@@ -25,6 +25,7 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace ui {
@@ -67,6 +68,9 @@ public:
     std::array<ui::Picture*, RewardPictures> imgpop1{};
 
     keypad::Keypad& keypad() { return *keypad_; }
+    // The exercise drawn last and the answer read at the last check.
+    const zef::ColumnExercise& exercise() const { return working.exercise; }
+    const zef::AnswerReading& answer() const { return working.answer; }
 
 protected:
     OneDigitScreen(Program& program, const char* name, const QString& caption, int clientWidthTwips,
@@ -74,29 +78,35 @@ protected:
 
     // Build steps, each called where the screen's design order puts it.
     void buildKeypad();
-    // The answer row, the problem boxes, the verdict panel, the working fields, "X" and rule.
+    // The answer row, the problem boxes, the verdict panel, "X" and rule.
     void buildBoard();
 
-    // Working fields emptied, thousands box hidden, every box emptied (change reactions
-    // run), verdict panel cleared, keypad closed.
+    // No exercise on the board any more, thousands box hidden, every box emptied (change
+    // reactions run), verdict panel cleared, keypad closed.
     void ClearBoard();
-    // The problem boxes and the working fields of exercise; the thousands box is shown
-    // when the product has four digits.
+    // The problem boxes of the exercise drawn last, now on the board; the thousands box is
+    // shown when the product has four digits.
     void ShowProblem();
     // Repairs the answer row (a box that does not hold a number becomes "0", its change
     // reaction running) and reads it by the true value of every box.
-    zef::AnswerReading ReadBoxes();
-    // The verdict on the answer read last; true when it is right.
+    const zef::AnswerReading& ReadBoxes();
+    // The verdict on the answer read last; true when it is right. With no exercise on the
+    // board there is nothing to reach, and no answer is right.
     bool ShowVerdict();
     void FocusNextBox();
     // The order of work for Tab: start, the answer from the units leftwards, the carry
     // notes, then the screen's own buttons in the order given.
     void setWorkOrder(QWidget* start, const std::vector<QWidget*>& buttons);
 
-    void setCaption(const char* label, const QString& text);
-    QString caption(const char* label) const;
+    // One worked-out text of the exercise on the board; empty while the board is clear.
+    QString worked(const std::string& value) const;
 
-    zef::ColumnExercise exercise;
+    struct Working {
+        zef::ColumnExercise exercise; // kept when the board is cleared: the reminder and the record line use it
+        bool onBoard = false;         // shown on the board since the last clearing
+        zef::AnswerReading answer;    // the pupil's answer as read at the last check
+    };
+    Working working;
 
 private:
     BoardLayout layout_;

@@ -5,6 +5,7 @@
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,39 +20,34 @@ constexpr int White = 0xFFFFFF, Green = 0x00FF00, LightRed = 0xFFC0C0;
 // reach when both are shown lies on top.
 constexpr int AboveStart = 5, AboveCheck = 5, AboveStop = 6;
 
-// Design order, up to the keypad.
+} // namespace
+
 // clang-format off
-const ControlSpec BeforeKeypad[] = {
-    {.name = "cmdaklas", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
+const ControlSpec frmmaal2::BeforeKeypad[] = {
+    {ZEF_CONTROL(cmdaklas), .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
      .at = {7320, 3360, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
-    {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 2520, 855, 735}, .back = 0x800000,
+    {ZEF_CONTROL(cmdstop2), .kind = Kind::PictureButton, .at = {360, 2520, 855, 735}, .back = 0x800000,
      .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu", .layer = AboveStop},
-    {.name = "cmdstop", .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 2520, 855, 735}, .back = 0x80FF80,
+    {ZEF_CONTROL(cmdstop), .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 2520, 855, 735}, .back = 0x80FF80,
      .flags = Hidden, .picture = "stopknop.svg", .layer = AboveCheck},
-    {.name = "cmdnieuw", .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 3480, 855, 735}, .back = 0xFFFF00,
+    {ZEF_CONTROL(cmdnieuw), .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 3480, 855, 735}, .back = 0xFFFF00,
      .flags = Hidden, .picture = "nieuw.svg", .layer = AboveStart},
-    {.name = "txtresultaat", .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
+    {ZEF_CONTROL(txtresultaat), .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
-// clang-format on
 
-// Design order, from the keypad to the answer boxes.
-// clang-format off
-const ControlSpec AfterKeypad[] = {
-    {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2520, 855, 735},
+const ControlSpec frmmaal2::AfterKeypad[] = {
+    {ZEF_CONTROL(cmdcontrole), .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2520, 855, 735},
      .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
-    {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
+    {ZEF_CONTROL(cmdstart), .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
      .picture = "vliegtuig.svg"},
 };
-// clang-format on
 
-// Design order, after the answer and problem boxes.
-// clang-format off
-const ControlSpec AfterBoard[] = {
-    {.name = "lblmemo5", .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
+const ControlSpec frmmaal2::AfterBoard[] = {
+    {ZEF_CONTROL(lblmemo5), .kind = Kind::Label, .at = {8160, 2640, 3495, 495}, .back = 0xFFC080,
      .font = {"Arial", 20.25, Bold}, .describe = "geheugensteun"},
     {.name = "Image2", .kind = Kind::Picture, .at = {11280, 5640, 480, 420}, .picture = "logo.svg"},
-    {.name = "lblmededeling", .kind = Kind::Label, .at = {8880, 3600, 2535, 1575}, .back = 0x008000,
+    {ZEF_CONTROL(lblmededeling), .kind = Kind::Label, .at = {8880, 3600, 2535, 1575}, .back = 0x008000,
      .fore = White, .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
     {.name = "Shape3", .kind = Kind::RoundShape, .at = {120, 2280, 1335, 2175}, .border = 0x800080},
     {.name = "Shape2", .kind = Kind::Shape, .at = {0, 4560, 8535, 1095}, .back = 0xE0E0E0, .border = 0xE0E0E0},
@@ -59,12 +55,6 @@ const ControlSpec AfterBoard[] = {
     {.name = "Shape4", .kind = Kind::RoundShape, .at = {8520, 3240, 3255, 2415}},
 };
 // clang-format on
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 frmmaal2::frmmaal2(Program& program)
     : OneDigitScreen(program, "frmmaal2", QStringLiteral("Cijferend vermenigvuldigen "), 12045, 6135,
@@ -77,32 +67,22 @@ frmmaal2::frmmaal2(Program& program)
     buildBoard();
     build(AfterBoard);
 
-    BIND(cmdaklas);
-    BIND(cmdstop2);
-    BIND(cmdstop);
-    BIND(cmdnieuw);
-    BIND(txtresultaat);
-    BIND(cmdcontrole);
-    BIND(cmdstart);
-    BIND(lblmemo5);
-    BIND(lblmededeling);
-
     setWorkOrder(cmdstart, {cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
 
-    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
-    connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
-    connect(cmdnieuw, &QPushButton::clicked, this, [this] { cmdnieuw_Click(); });
-    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
-    connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
-    connect(cmdaklas, &QPushButton::clicked, this, [this] { cmdaklas_Click(); });
-    connect(keypad().cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
-    connect(txteenheid, &TextBox::changed, this, [this] { txteenheid_Change(); });
-    connect(txttiental, &TextBox::changed, this, [this] { txttiental_Change(); });
-    connect(txthonderdtal, &TextBox::changed, this, [this] { txthonderdtal_Change(); });
-    connect(txtduizendtal, &TextBox::changed, this, [this] { txtduizendtal_Change(); });
-    connect(txteenheid, &TextBox::clicked, this, [this] { txteenheid_Click(); });
-    connect(txttiental, &TextBox::clicked, this, [this] { txttiental_Click(); });
-    connect(txthonderdtal, &TextBox::clicked, this, [this] { txthonderdtal_Click(); });
+    connect(cmdstart, &QPushButton::clicked, this, &frmmaal2::cmdstart_Click);
+    connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal2::cmdcontrole_Click);
+    connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal2::cmdnieuw_Click);
+    connect(cmdstop, &QPushButton::clicked, this, &frmmaal2::cmdstop_Click);
+    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal2::cmdstop2_Click);
+    connect(cmdaklas, &QPushButton::clicked, this, &frmmaal2::cmdaklas_Click);
+    connect(keypad().cmdCreate, &QPushButton::clicked, this, &frmmaal2::cmdCreate_Click);
+    connect(txteenheid, &TextBox::changed, this, &frmmaal2::txteenheid_Change);
+    connect(txttiental, &TextBox::changed, this, &frmmaal2::txttiental_Change);
+    connect(txthonderdtal, &TextBox::changed, this, &frmmaal2::txthonderdtal_Change);
+    connect(txtduizendtal, &TextBox::changed, this, &frmmaal2::txtduizendtal_Change);
+    connect(txteenheid, &TextBox::clicked, this, &frmmaal2::txteenheid_Click);
+    connect(txttiental, &TextBox::clicked, this, &frmmaal2::txttiental_Click);
+    connect(txthonderdtal, &TextBox::clicked, this, &frmmaal2::txthonderdtal_Click);
 }
 
 frmmaal2::~frmmaal2() = default;
@@ -122,6 +102,11 @@ void frmmaal2::ResetSeries() {
     for (int i = 0; i < SeriesSlots - 1; ++i)
         series_->Whiten(i);
     series_->Restart();
+}
+
+void frmmaal2::Record(const QString& line, int back) {
+    txtresultaat->setText(line);
+    series_->Record(plain(line), back);
 }
 
 // ---------------------------------------------------------------- load and activation
@@ -144,8 +129,8 @@ void frmmaal2::cmdstart_Click() {
     ClearExercise();
     cmdaklas->setVisible(true);
     cmdstop2->setVisible(false);
-    exercise = zef::MakeExercise(program.random());
-    maler = exercise.maler;
+    working.exercise = zef::MakeExercise(program.random());
+    maler = working.exercise.maler;
     keypad().cmdCreate->setVisible(true);
     lblmededeling->setText(QStringLiteral("je kunt zelfs naar de A-klas om de tafel van ") + QString::number(maler) +
                            QStringLiteral(" te oefenen"));
@@ -153,41 +138,38 @@ void frmmaal2::cmdstart_Click() {
     requestFocus(txteenheid);
     cmdstart->setVisible(false);
     cmdcontrole->setVisible(true);
-    lblmemo5->setText(text(zef::MemoText(exercise.digitE, exercise.maler)));
+    lblmemo5->setText(text(zef::MemoText(working.exercise.digitE, working.exercise.maler)));
 }
 
 void frmmaal2::cmdcontrole_Click() {
-    answer = ReadBoxes();
+    const zef::AnswerReading& reading = ReadBoxes();
     if (ShowVerdict())
         correctTotal = scoring::Raised(correctTotal);
 
     // The answer is compared by its true value, however many digits were pasted in.
-    const zef::Verdict verdict = zef::Judge(exercise, answer);
-    if (verdict == zef::Verdict::Correct) {
-        txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
-        series_->Record(txtresultaat->text().toStdString(), Green);
-    }
+    const zef::Verdict verdict = zef::Judge(working.exercise, reading);
+    const QString line = text(zef::ResultLine(working.exercise, reading, verdict));
+    if (verdict == zef::Verdict::Correct)
+        Record(line, Green);
     if (series_->count() == ShownSlots) {
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(true);
     }
     if (series_->count() <= ShownSlots) {
         if (verdict == zef::Verdict::TooBig) {
-            txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
             if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(true);
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            series_->Record(txtresultaat->text().toStdString(), LightRed);
+            Record(line, LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
-            txtresultaat->setText(text(zef::ResultLine(exercise, answer, verdict)));
             if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            series_->Record(txtresultaat->text().toStdString(), LightRed);
+            Record(line, LightRed);
         }
     } else {
         cmdstop->setVisible(true);
@@ -267,13 +249,13 @@ void frmmaal2::cmdCreate_Click() {
 void frmmaal2::txteenheid_Change() {
     requestFocus(txttiental);
     keypad().txthulp->setText(QString());
-    lblmemo5->setText(text(zef::MemoText(exercise.digitT, exercise.maler)));
+    lblmemo5->setText(text(zef::MemoText(working.exercise.digitT, working.exercise.maler)));
     lblmededeling->setText(
         QStringLiteral("je krijgt hulp bij het onthouden van nieuwe T, H en D. Klik op de knop 'onthouden'"));
 }
 
 void frmmaal2::txttiental_Change() {
-    lblmemo5->setText(text(zef::MemoText(exercise.digitH, exercise.maler)));
+    lblmemo5->setText(text(zef::MemoText(working.exercise.digitH, working.exercise.maler)));
     requestFocus(txthonderdtal);
     keypad().txthulp->setText(QString());
 }

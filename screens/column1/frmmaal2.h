@@ -55,17 +55,22 @@ public:
     ui::PictureButton* cmdnieuw = nullptr;
     ui::PictureButton* cmdcontrole = nullptr;
     ui::PictureButton* cmdstart = nullptr;
-    ui::TextBox* txtresultaat = nullptr;
     ui::Label* lblmededeling = nullptr;
 
     int total() const { return correctTotal; }
     int records() const { return series_->count(); }
 
 private:
+    using Self = frmmaal2;
+    // The controls in design order, before and after the keypad and the board.
+    static const ui::ControlSpec BeforeKeypad[], AfterKeypad[], AfterBoard[];
+
     void ClearExercise();
     void ResetSeries();
+    // The record line of the last check, through txtresultaat, into the next series slot.
+    void Record(const QString& line, int back);
 
+    ui::TextBox* txtresultaat = nullptr;
     int correctTotal = 0;
     std::unique_ptr<scoring::SeriesRecords> series_;
-    zef::AnswerReading answer;
 };

@@ -5,6 +5,7 @@
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Text.h"
 
 #include <QPushButton>
 
@@ -12,128 +13,15 @@ using namespace ui;
 
 namespace {
 
-constexpr int White = 0xFFFFFF, Black = 0x000000, Green = 0x00FF00, LightRed = 0xFFC0C0;
+constexpr int Green = 0x00FF00, LightRed = 0xFFC0C0;
 constexpr int Back = 0xFFC080;
-constexpr FontSpec DigitFont{"Arial", 24, Bold};
-
-// Five columns of place-value boxes and the tops of the five rows.
-constexpr int ColTD = 2280, ColD = 3240, ColH = 4200, ColT = 5160, ColE = 6120;
-constexpr int RowNumber = 360, RowMultiplier = 1320, RowFirst = 2640, RowSecond = 3480, RowSum = 4560;
-constexpr int BoxW = 735, BoxH = 675;
-
-constexpr Twips box(int left, int top) {
-    return {left, top, BoxW, BoxH};
-}
-
-// Three buttons share the upper place on the left and two the lower one; the one the
-// pupil must be able to reach when two are shown lies on top.
-constexpr int AboveStart = 5, AboveCheck = 5, AboveStop = 6;
-// The reminder panel stands in front of the verdict panel it covers.
-constexpr int InFront = 7;
-
-constexpr unsigned Entry = Centred;
-constexpr unsigned Given = Disabled | Centred;
-
-// Design order, up to the keypad.
-// clang-format off
-const ControlSpec BeforeKeypad[] = {
-    {.name = "cmdaklas2", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
-     .at = {9240, 5400, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
-    {.name = "cmdaklas1", .kind = Kind::PictureButton, .caption = "A-klas", .tip = "Tafels herhalen",
-     .at = {9240, 5400, 1095, 975}, .back = 0x8080FF, .flags = Hidden, .picture = "aklas_knop.svg"},
-    {.name = "txtleeg2", .kind = Kind::TextBox, .at = box(ColE, RowSecond), .font = DigitFont, .flags = Entry,
-     .describe = "eenheden van de tweede rij, blijft leeg"},
-    {.name = "txtuitkomstE", .kind = Kind::TextBox, .at = box(ColE, RowSum), .font = DigitFont, .flags = Entry,
-     .describe = "eenheden van de som"},
-    {.name = "txtuitkomstT", .kind = Kind::TextBox, .at = box(ColT, RowSum), .font = DigitFont, .flags = Entry,
-     .describe = "tientallen van de som"},
-    {.name = "txtuitkomstH", .kind = Kind::TextBox, .at = box(ColH, RowSum), .font = DigitFont, .flags = Entry,
-     .describe = "honderdtallen van de som"},
-    {.name = "txtuitkomstD", .kind = Kind::TextBox, .at = box(ColD, RowSum), .font = DigitFont, .flags = Entry,
-     .describe = "duizendtallen van de som"},
-    {.name = "txtuitkomstTD", .kind = Kind::TextBox, .at = box(ColTD, RowSum), .font = DigitFont, .flags = Entry,
-     .describe = "tienduizendtallen van de som"},
-    {.name = "txteenheid", .kind = Kind::TextBox, .at = box(ColE, RowFirst), .font = DigitFont, .flags = Entry,
-     .describe = "eenheden van de eerste rij"},
-    {.name = "txttiental", .kind = Kind::TextBox, .at = box(ColT, RowFirst), .font = DigitFont, .flags = Entry,
-     .describe = "tientallen van de eerste rij"},
-    {.name = "txthonderdtal", .kind = Kind::TextBox, .at = box(ColH, RowFirst), .font = DigitFont, .flags = Entry,
-     .describe = "honderdtallen van de eerste rij"},
-    {.name = "txtduizendtal", .kind = Kind::TextBox, .at = box(ColD, RowFirst), .font = DigitFont,
-     .flags = Entry | Hidden, .describe = "duizendtallen van de eerste rij"},
-    {.name = "txttiental2", .kind = Kind::TextBox, .at = box(ColT, RowSecond), .font = DigitFont, .flags = Entry,
-     .describe = "tientallen van de tweede rij"},
-    {.name = "txthonderdtal2", .kind = Kind::TextBox, .at = box(ColH, RowSecond), .font = DigitFont,
-     .flags = Entry, .describe = "honderdtallen van de tweede rij"},
-    {.name = "txtduizendtal2", .kind = Kind::TextBox, .at = box(ColD, RowSecond), .font = DigitFont,
-     .flags = Entry, .describe = "duizendtallen van de tweede rij"},
-    {.name = "txttienduizendtal2", .kind = Kind::TextBox, .at = box(ColTD, RowSecond), .font = DigitFont,
-     .flags = Entry, .describe = "tienduizendtallen van de tweede rij"},
-    {.name = "txtmalerT", .kind = Kind::TextBox, .at = box(ColT, RowMultiplier), .font = DigitFont, .flags = Given,
-     .describe = "tiental van de vermenigvuldiger"},
-    {.name = "txtmalerE", .kind = Kind::TextBox, .at = box(ColE, RowMultiplier), .font = DigitFont, .flags = Given,
-     .describe = "eenheid van de vermenigvuldiger"},
-    {.name = "txt100", .kind = Kind::TextBox, .at = box(ColH, RowNumber), .font = DigitFont, .flags = Given,
-     .describe = "honderdtallen van het getal"},
-    {.name = "txt10", .kind = Kind::TextBox, .at = box(ColT, RowNumber), .font = DigitFont, .flags = Given,
-     .describe = "tientallen van het getal"},
-    {.name = "txt1", .kind = Kind::TextBox, .at = box(ColE, RowNumber), .font = DigitFont, .flags = Given,
-     .describe = "eenheden van het getal"},
-    {.name = "Label1", .kind = Kind::Label, .caption = "X", .at = {4320, 1320, 735, 735}, .back = Back,
-     .font = {"Arial", 24, Bold}, .flags = Centred},
-    {.name = "lblplusteken", .kind = Kind::Label, .caption = "+", .at = {1560, 3480, 615, 615}, .back = Back,
-     .font = {"Arial", 26.25, Bold}, .flags = Centred},
-    {.name = "Line1", .kind = Kind::Line, .at = {2880, 2400, 6960, 2400}, .borderWidth = 5},
-    {.name = "Line2", .kind = Kind::Line, .at = {2160, 4320, 6960, 4320}, .borderWidth = 5},
-    {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 3240, 855, 735}, .back = 0x800000,
-     .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu", .layer = AboveStop},
-    {.name = "cmdstop", .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 3240, 855, 735}, .back = 0x00FF00,
-     .flags = Hidden, .picture = "stopknop.svg", .layer = AboveCheck},
-    {.name = "cmdnieuw", .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 4200, 855, 735}, .back = 0xFFFF00,
-     .flags = Hidden, .picture = "nieuw.svg", .layer = AboveStart},
-    {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 3240, 855, 735},
-     .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg"},
-    {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 4200, 855, 735}, .back = 0x8080FF,
-     .picture = "vliegtuig.svg"},
-    {.name = "txtresultaat", .kind = Kind::TextBox, .at = {9240, 5640, 2295, 495}, .back = White,
-     .flags = Hidden | Disabled, .describe = "resultaat"},
-};
-// clang-format on
-
-// Design order, after the keypad and before the verdict panel.
-// clang-format off
-const ControlSpec AfterKeypad[] = {
-    {.name = "Lbltrainer", .kind = Kind::Label, .at = {240, 240, 1815, 2535}, .back = Black, .fore = White,
-     .font = {"MS Sans Serif", 8.25, Bold}, .flags = Hidden | Centred, .describe = "tafel", .layer = InFront},
-    {.name = "lblmededeling", .kind = Kind::Label, .at = {8280, 3240, 2535, 1695}, .back = 0x008000, .fore = White,
-     .font = {"Arial", 11.25, Italic}, .describe = "mededeling"},
-    {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3000, 3000, 2100}, .picture = "bord.svg"},
-    {.name = "Image2", .kind = Kind::Picture, .at = {10920, 6000, 480, 420}, .picture = "logo.svg"},
-};
-// clang-format on
-
-// Decoration, after the verdict panel.
-// clang-format off
-const ControlSpec Decoration[] = {
-    {.name = "Shape2", .kind = Kind::Shape, .at = {240, 5640, 8535, 600}, .back = 0xE0E0E0, .border = 0xE0E0E0},
-    {.name = "Shape3", .kind = Kind::RoundShape, .at = {240, 3120, 1095, 1935}, .border = 0x800080},
-    {.name = "Shape4", .kind = Kind::RoundShape, .at = {7920, 2880, 3240, 2340}},
-    {.name = "Shape5", .kind = Kind::RoundShape, .at = {9120, 5280, 1335, 1215}, .border = 0x800080},
-};
-// clang-format on
 
 const QString AklasHint = QStringLiteral(" Je kunt een geheugensteuntje uit de A-klas gebruiken.");
 const QString NoteHint =
     QStringLiteral("Je krijgt hulp bij het onthouden van nieuwe T, H en D. Klik op de knop 'onthouden'.");
 const QString SumHint = QStringLiteral("Maak de som van beide getallen.");
+const QString CheckHint = QStringLiteral("Controleer je oefening, klik op het groene verkeerslicht.");
 const QString StartHint = QStringLiteral("Start een oefening met een klik op het vliegtuig.");
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string plain(const QString& s) {
-    return s.toStdString();
-}
 
 } // namespace
 
@@ -144,46 +32,17 @@ frmmaal3::frmmaal3(Program& program)
     tmraklas = new Timer(this, "tmraklas", 4000, [this] { tmraklas_Timer(); });
     trmaklas2->start();
 
-    build(BeforeKeypad);
+    build(BeforeKeypad());
     series_ = std::make_unique<scoring::SeriesRecords>(*this, scoring::TwoDigitSeries);
     Txtoef1 = series_->Txtoef1;
     keypad_ = std::make_unique<keypad::Keypad>(*this, keypad::TwoDigitLayout, [this] { FocusNextBox(); });
-    build(AfterKeypad);
+    build(AfterKeypad());
     verdict_ = std::make_unique<scoring::VerdictPanel>(*this, scoring::TwoDigitVerdict);
     lbloordeel = verdict_->lbloordeel;
     shpoordeel = verdict_->shpoordeel;
     imgpop1 = verdict_->imgpop1;
-    build(Decoration);
+    build(Decoration());
 
-    BIND(cmdaklas2);
-    BIND(cmdaklas1);
-    BIND(txtleeg2);
-    BIND(txtuitkomstE);
-    BIND(txtuitkomstT);
-    BIND(txtuitkomstH);
-    BIND(txtuitkomstD);
-    BIND(txtuitkomstTD);
-    BIND(txteenheid);
-    BIND(txttiental);
-    BIND(txthonderdtal);
-    BIND(txtduizendtal);
-    BIND(txttiental2);
-    BIND(txthonderdtal2);
-    BIND(txtduizendtal2);
-    BIND(txttienduizendtal2);
-    BIND(txtmalerT);
-    BIND(txtmalerE);
-    BIND(txt100);
-    BIND(txt10);
-    BIND(txt1);
-    BIND(cmdstop2);
-    BIND(cmdstop);
-    BIND(cmdnieuw);
-    BIND(cmdcontrole);
-    BIND(cmdstart);
-    BIND(txtresultaat);
-    BIND(Lbltrainer);
-    BIND(lblmededeling);
     // Before the first exercise the aeroplane is the one thing to press.
     cmdstart->setFocus();
     // Tab follows the order of work: start, the rows from the units leftwards, the sum,
@@ -196,14 +55,14 @@ frmmaal3::frmmaal3(Program& program)
     chain.insert(chain.end(), {cmdaklas1, cmdaklas2, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
     setTabChain(chain);
 
-    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
-    connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
-    connect(cmdnieuw, &QPushButton::clicked, this, [this] { cmdnieuw_Click(); });
-    connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
-    connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
-    connect(cmdaklas1, &QPushButton::clicked, this, [this] { cmdaklas1_Click(); });
-    connect(cmdaklas2, &QPushButton::clicked, this, [this] { cmdaklas2_Click(); });
-    connect(keypad_->cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+    connect(cmdstart, &QPushButton::clicked, this, &frmmaal3::cmdstart_Click);
+    connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal3::cmdcontrole_Click);
+    connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal3::cmdnieuw_Click);
+    connect(cmdstop, &QPushButton::clicked, this, &frmmaal3::cmdstop_Click);
+    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal3::cmdstop2_Click);
+    connect(cmdaklas1, &QPushButton::clicked, this, &frmmaal3::cmdaklas1_Click);
+    connect(cmdaklas2, &QPushButton::clicked, this, &frmmaal3::cmdaklas2_Click);
+    connect(keypad_->cmdCreate, &QPushButton::clicked, this, &frmmaal3::cmdCreate_Click);
 
     using Handler = void (frmmaal3::*)();
     struct Box {
@@ -227,8 +86,8 @@ frmmaal3::frmmaal3(Program& program)
         {txtuitkomstTD, &frmmaal3::txtuitkomstTD_Change, &frmmaal3::txtuitkomstTD_Click},
     };
     for (const Box& b : boxes) {
-        connect(b.box, &TextBox::changed, this, [this, h = b.change] { (this->*h)(); });
-        connect(b.box, &TextBox::clicked, this, [this, h = b.click] { (this->*h)(); });
+        connect(b.box, &TextBox::changed, this, b.change);
+        connect(b.box, &TextBox::clicked, this, b.click);
     }
 }
 
@@ -241,14 +100,19 @@ void frmmaal3::status(const QString& text) {
 }
 
 QString frmmaal3::secondRowText() const {
-    return QStringLiteral("Vermenigvuldig ") + QString::number(currentExercise.multiplicand) +
-           QStringLiteral(" nu met het tiental ") + QString::number(currentExercise.malerT) +
+    return QStringLiteral("Vermenigvuldig ") + QString::number(working.exercise.multiplicand) +
+           QStringLiteral(" nu met het tiental ") + QString::number(working.exercise.malerT) +
            QStringLiteral(" van de vermenigvuldiger. Je schrijft niets in het vakje van de eenheden.");
 }
 
 // A twelfth record's slot does not exist and is left alone.
 void frmmaal3::ResetRecordHighlight() {
     series_->Whiten(series_->count());
+}
+
+void frmmaal3::Record(const QString& line, int back) {
+    txtresultaat->setText(line);
+    series_->Record(plain(line), back);
 }
 
 // ---------------------------------------------------------------- procedures
@@ -263,8 +127,8 @@ void frmmaal3::ClearBoard() {
     keypad_->HideKeypad();
     for (TextBox* b : {txtresultaat, txtleeg2, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
         b->setText(QString());
-    productText.clear();
-    sumText.clear();
+    working.onBoard = false;
+    working.sum = {};
     for (TextBox* b : {txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD, txtuitkomstTD, txtmalerT, txtmalerE})
         b->setText(QString());
     txttienduizendtal2->setVisible(true);
@@ -331,8 +195,8 @@ void frmmaal3::cmdstart_Click() {
     ClearBoard();
     keypad_->cmdCreate->setVisible(true);
     cmdaklas1->setVisible(true);
-    currentExercise = zef::MakeTwoDigitExercise(program.random());
-    const zef::TwoDigitExercise& ex = currentExercise;
+    working.exercise = zef::MakeTwoDigitExercise(program.random());
+    const zef::TwoDigitExercise& ex = working.exercise;
     txt1->setText(QString::number(ex.digitE));
     txt10->setText(QString::number(ex.digitT));
     txt100->setText(QString::number(ex.digitH));
@@ -345,7 +209,7 @@ void frmmaal3::cmdstart_Click() {
         txttienduizendtal2->setVisible(false);
     if (!zef::ShowsSumTenThousands(ex))
         txtuitkomstTD->setVisible(false);
-    productText = QString::number(ex.product);
+    working.onBoard = true;
     if (zef::ShowsFirstRowThousands(ex))
         txtduizendtal->setVisible(true);
     requestFocus(txteenheid);
@@ -385,43 +249,36 @@ void frmmaal3::cmdcontrole_Click() {
     for (TextBox* b : {txteenheid, txttiental, txthonderdtal, txtduizendtal, txtuitkomstE, txtuitkomstT, txtuitkomstH,
                        txtuitkomstD, txtuitkomstTD, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
         b->setText(text(zef::RepairBox(plain(b->text()))));
-    const zef::SumReading sum =
+    working.sum =
         zef::ReadSumAnswer(plain(txtuitkomstE->text()), plain(txtuitkomstT->text()), plain(txtuitkomstH->text()),
                            plain(txtuitkomstD->text()), plain(txtuitkomstTD->text()));
-    sumText = text(sum.answerText);
 
     // With the board cleared there is no product to reach: any sum is too big.
-    zef::Verdict verdict = zef::Verdict::TooBig;
-    if (sumText == productText)
-        verdict = zef::Verdict::Correct;
-    else if (!productText.isEmpty())
-        verdict = zef::JudgeSum(currentExercise, sum);
+    const zef::Verdict verdict = working.onBoard ? zef::JudgeSum(working.exercise, working.sum) : zef::Verdict::TooBig;
     const bool right = verdict == zef::Verdict::Correct;
+    const QString line = text(zef::TwoDigitResultLine(working.exercise, working.sum, verdict));
 
     verdict_->Show(right, program.random());
     if (right) {
         correctTotal = scoring::Raised(correctTotal);
-        txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
-        series_->Record(plain(txtresultaat->text()), Green);
+        Record(line, Green);
     }
     if (series_->count() == ShownSlots)
         cmdstop->setVisible(true);
     if (series_->count() <= ShownSlots) {
         if (verdict == zef::Verdict::TooBig) {
-            txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
             if (series_->count() == ShownSlots) {
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            series_->Record(plain(txtresultaat->text()), LightRed);
+            Record(line, LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
-            txtresultaat->setText(text(zef::TwoDigitResultLine(currentExercise, sum, verdict)));
             if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            series_->Record(plain(txtresultaat->text()), LightRed);
+            Record(line, LightRed);
         }
     } else {
         cmdstop->setVisible(true);
@@ -472,43 +329,33 @@ void frmmaal3::cmdstop2_Click() {
 }
 
 // ---------------------------------------------------------------- guided entry
+// One handler per box, in the order the pupil fills them; the steps they share follow.
 
 void frmmaal3::txteenheid_Change() {
     requestFocus(txttiental);
-    keypad_->txthulp->setText(QString());
+    EmptyNote();
     status(AklasHint);
     Lbltrainer->setVisible(false);
 }
 
 void frmmaal3::txttiental_Change() {
     requestFocus(txthonderdtal);
-    keypad_->txthulp->setText(QString());
+    EmptyNote();
     status(NoteHint);
     Lbltrainer->setVisible(false);
 }
 
 void frmmaal3::txthonderdtal_Change() {
-    if (isShown(txtduizendtal)) {
+    if (isShown(txtduizendtal))
         requestFocus(txtduizendtal);
-    } else {
-        txtleeg2->setText(QStringLiteral("."));
-        requestFocus(txttiental2);
-        status(secondRowText());
-        Lbltrainer->setVisible(false);
-        cmdaklas1->setVisible(false);
-        cmdaklas2->setVisible(true);
-    }
-    keypad_->txthulp->setText(QString());
+    else
+        StartSecondRow();
+    EmptyNote();
 }
 
 void frmmaal3::txtduizendtal_Change() {
-    keypad_->txthulp->setText(QString());
-    txtleeg2->setText(QStringLiteral("."));
-    requestFocus(txttiental2);
-    Lbltrainer->setVisible(false);
-    cmdaklas1->setVisible(false);
-    cmdaklas2->setVisible(true);
-    status(secondRowText());
+    EmptyNote();
+    StartSecondRow();
 }
 
 // The units place of the second row holds only its point, whatever is typed there.
@@ -521,14 +368,14 @@ void frmmaal3::txtleeg2_Change() {
 
 void frmmaal3::txttiental2_Change() {
     requestFocus(txthonderdtal2);
-    keypad_->txthulp->setText(QString());
+    EmptyNote();
     status(NoteHint);
     Lbltrainer->setVisible(false);
 }
 
 void frmmaal3::txthonderdtal2_Change() {
     requestFocus(txtduizendtal2);
-    keypad_->txthulp->setText(QString());
+    EmptyNote();
     Lbltrainer->setVisible(false);
 }
 
@@ -537,48 +384,37 @@ void frmmaal3::txtduizendtal2_Change() {
         requestFocus(txttienduizendtal2);
         Lbltrainer->setVisible(false);
     } else {
-        status(SumHint);
-        HideKeypad();
-        Lbltrainer->setVisible(false);
-        cmdaklas2->setVisible(false);
-        requestFocus(txtuitkomstE);
+        StartSum();
     }
-    keypad_->txthulp->setText(QString());
+    EmptyNote();
 }
 
 void frmmaal3::txttienduizendtal2_Change() {
-    requestFocus(txtuitkomstE);
-    keypad_->txthulp->setText(QString());
-    status(SumHint);
-    HideKeypad();
-    Lbltrainer->setVisible(false);
-    cmdaklas2->setVisible(false);
+    EmptyNote();
+    StartSum();
 }
 
 void frmmaal3::txtuitkomstE_Change() {
     requestFocus(txtuitkomstT);
 }
+
 void frmmaal3::txtuitkomstT_Change() {
     requestFocus(txtuitkomstH);
 }
+
 void frmmaal3::txtuitkomstH_Change() {
     requestFocus(txtuitkomstD);
 }
 
 void frmmaal3::txtuitkomstD_Change() {
-    if (isShown(txtuitkomstTD)) {
+    if (isShown(txtuitkomstTD))
         requestFocus(txtuitkomstTD);
-    } else {
-        cmdcontrole->setVisible(true);
-        requestFocus(cmdcontrole);
-        status(QStringLiteral("Controleer je oefening, klik op het groene verkeerslicht."));
-    }
+    else
+        OfferCheck(CheckHint);
 }
 
 void frmmaal3::txtuitkomstTD_Change() {
-    cmdcontrole->setVisible(true);
-    requestFocus(cmdcontrole);
-    status(SumHint);
+    OfferCheck(SumHint);
 }
 
 void frmmaal3::txtleeg2_Click() {
@@ -589,4 +425,38 @@ void frmmaal3::txtleeg2_Click() {
 void frmmaal3::retype(TextBox* box) {
     box->setText(QString());
     requestFocus(box);
+}
+
+// A note lives until the next digit of a row is typed.
+void frmmaal3::EmptyNote() {
+    keypad_->txthulp->setText(QString());
+}
+
+// The first row is complete: the second row starts in its tens place; its units place
+// only ever holds the point.
+void frmmaal3::StartSecondRow() {
+    // The point runs txtleeg2's own reaction, which puts up its hint: the second row's
+    // text must come after it.
+    txtleeg2->setText(QStringLiteral("."));
+    requestFocus(txttiental2);
+    status(secondRowText());
+    Lbltrainer->setVisible(false);
+    cmdaklas1->setVisible(false);
+    cmdaklas2->setVisible(true);
+}
+
+// The second row is complete: the keypad and the reminder go, the sum starts at its units.
+void frmmaal3::StartSum() {
+    requestFocus(txtuitkomstE);
+    status(SumHint);
+    HideKeypad();
+    Lbltrainer->setVisible(false);
+    cmdaklas2->setVisible(false);
+}
+
+// The last sum box is filled: the check is offered.
+void frmmaal3::OfferCheck(const QString& text) {
+    cmdcontrole->setVisible(true);
+    requestFocus(cmdcontrole);
+    status(text);
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 class QPushButton;
 
@@ -109,7 +110,6 @@ public:
     ui::PictureButton* cmdnieuw = nullptr;
     ui::PictureButton* cmdcontrole = nullptr;
     ui::PictureButton* cmdstart = nullptr;
-    ui::TextBox* txtresultaat = nullptr;
     ui::Label* Lbltrainer = nullptr;
     ui::Label* lblmededeling = nullptr;
     ui::Label* lbloordeel = nullptr;
@@ -118,12 +118,19 @@ public:
     ui::Timer* trmaklas2 = nullptr;
 
     keypad::Keypad& keypad() { return *keypad_; }
-    const zef::TwoDigitExercise& exercise() const { return currentExercise; }
-    QString product() const { return productText; }
+    // The exercise drawn last.
+    const zef::TwoDigitExercise& exercise() const { return working.exercise; }
     int total() const { return correctTotal; }
     int records() const { return series_->count(); }
 
 private:
+    using Self = frmmaal3;
+    // The controls in design order, around the keypad and the verdict panel; the tables
+    // stand in frmmaal3Controls.cpp.
+    static std::span<const ui::ControlSpec> BeforeKeypad();
+    static std::span<const ui::ControlSpec> AfterKeypad();
+    static std::span<const ui::ControlSpec> Decoration();
+
     void ClearBoard();
     void FocusNextBox();
     void HideKeypad();
@@ -131,13 +138,25 @@ private:
     void ShowTableT();
     void ResetRecordHighlight();
 
+    // The steps the guided entry shares.
+    void EmptyNote();
+    void StartSecondRow();
+    void StartSum();
+    void OfferCheck(const QString& text);
+
     void retype(ui::TextBox* box);
     void status(const QString& text);
     QString secondRowText() const;
+    // The record line of the last check, through txtresultaat, into the next series slot.
+    void Record(const QString& line, int back);
 
-    zef::TwoDigitExercise currentExercise;
-    QString productText;
-    QString sumText; // the pupil's sum as read at the last check
+    struct Working {
+        zef::TwoDigitExercise exercise; // kept when the board is cleared: the record line uses it
+        bool onBoard = false;           // shown on the board since the last clearing
+        zef::SumReading sum;            // the pupil's sum as read at the last check
+    };
+    Working working;
+    ui::TextBox* txtresultaat = nullptr;
     int correctTotal = 0;
     std::unique_ptr<keypad::Keypad> keypad_;
     std::unique_ptr<scoring::VerdictPanel> verdict_;

@@ -5,7 +5,6 @@
 #include "ui/Controls.h"
 
 #include <QByteArray>
-#include <QLabel>
 #include <QPushButton>
 #include <utility>
 
@@ -21,34 +20,39 @@ constexpr FontSpec LetterFont{"Arial", 36, Bold};
 // so it lies on top.
 constexpr int AboveReturn = 5;
 
+const QString StartText = QStringLiteral(" Start een nieuwe oefening");
+
+void paint(TextBox* box, int back, int fore) {
+    box->setBackColour(rgb(back));
+    box->setForeColour(rgb(fore));
+}
+
+} // namespace
+
 // Design order, up to the keypad. cmdstop and cmdnieuw belong to the button set of every
 // exercise screen but are never offered here: this screen keeps no series.
 // clang-format off
-const ControlSpec BeforeKeypad[] = {
-    {.name = "cmdstop2", .kind = Kind::PictureButton, .at = {360, 2400, 855, 735}, .back = 0x800000,
+const ControlSpec frmmaal::BeforeKeypad[] = {
+    {ZEF_CONTROL(cmdstop2), .kind = Kind::PictureButton, .at = {360, 2400, 855, 735}, .back = 0x800000,
      .flags = Hidden, .picture = "terug_menu.svg", .describe = "terug naar het menu"},
-    {.name = "cmdstop", .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 2400, 855, 735}, .back = 0xFFC0C0,
+    {ZEF_CONTROL(cmdstop), .kind = Kind::PictureButton, .tip = "STOP", .at = {360, 2400, 855, 735}, .back = 0xFFC0C0,
      .flags = Hidden, .picture = "stopknop.svg"},
-    {.name = "cmdnieuw", .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 3480, 855, 735}, .back = 0xFFFF00,
+    {ZEF_CONTROL(cmdnieuw), .kind = Kind::PictureButton, .tip = "NIEUW", .at = {360, 3480, 855, 735}, .back = 0xFFFF00,
      .flags = Hidden, .picture = "nieuw.svg"},
-    {.name = "txtresultaat", .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
+    {ZEF_CONTROL(txtresultaat), .kind = Kind::TextBox, .at = {2160, 1560, 3135, 495}, .back = White,
      .flags = Hidden | Disabled, .describe = "resultaat"},
 };
-// clang-format on
 
-// clang-format off
-const ControlSpec AfterKeypad[] = {
-    {.name = "cmdcontrole", .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2400, 855, 735},
+const ControlSpec frmmaal::AfterKeypad[] = {
+    {ZEF_CONTROL(cmdcontrole), .kind = Kind::PictureButton, .tip = "CONTROLE", .at = {360, 2400, 855, 735},
      .back = 0x00FF00, .flags = Hidden, .picture = "verkeerslicht.svg", .layer = AboveReturn},
-    {.name = "cmdstart", .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
+    {ZEF_CONTROL(cmdstart), .kind = Kind::PictureButton, .tip = "START", .at = {360, 3480, 855, 735}, .back = 0x8080FF,
      .picture = "vliegtuig.svg"},
 };
-// clang-format on
 
 // After the answer and problem boxes: the place-value letters under the answer row,
 // then the status board.
-// clang-format off
-const ControlSpec AfterBoard[] = {
+const ControlSpec frmmaal::AfterBoard[] = {
     {.name = "lbl1000b", .kind = Kind::Label, .caption = "D", .at = {2160, 4560, 1095, 975}, .back = 0x008000,
      .fore = White, .font = LetterFont, .flags = Centred},
     {.name = "lbl100b", .kind = Kind::Label, .caption = "H", .at = {3360, 4560, 1095, 975}, .back = 0x008000,
@@ -58,22 +62,13 @@ const ControlSpec AfterBoard[] = {
     {.name = "lbl1b", .kind = Kind::Label, .caption = "E", .at = {5760, 4560, 1095, 975}, .back = 0x008000,
      .fore = White, .font = LetterFont, .flags = Centred},
     {.name = "Image2", .kind = Kind::Picture, .at = {11280, 5640, 480, 420}, .picture = "logo.svg"},
-    {.name = "lblmededeling", .kind = Kind::Label, .at = {8280, 3360, 2535, 1695}, .back = 0x008000,
+    {ZEF_CONTROL(lblmededeling), .kind = Kind::Label, .at = {8280, 3360, 2535, 1695}, .back = 0x008000,
      .fore = White, .font = {"Arial", 12, Italic}, .describe = "mededeling"},
     {.name = "Shape3", .kind = Kind::RoundShape, .at = {120, 2280, 1335, 2175}, .border = 0x800080},
     {.name = "Shape2", .kind = Kind::RoundShape, .at = {7320, 2880, 4455, 2655}},
     {.name = "Image1", .kind = Kind::Picture, .at = {8040, 3120, 3000, 2100}, .picture = "bord.svg"},
 };
 // clang-format on
-
-const QString StartText = QStringLiteral(" Start een nieuwe oefening");
-
-void paint(TextBox* box, int back, int fore) {
-    box->setBackColour(rgb(back));
-    box->setForeColour(rgb(fore));
-}
-
-} // namespace
 
 frmmaal::frmmaal(Program& program)
     : OneDigitScreen(program, "frmmaal", QStringLiteral("LEREN CIJFEREND VERMENIGVULDIGEN"), 11835, 6105,
@@ -92,26 +87,19 @@ frmmaal::frmmaal(Program& program)
     buildBoard();
     build(AfterBoard);
 
-    BIND(cmdstop2);
-    BIND(cmdstop);
-    BIND(cmdnieuw);
-    BIND(txtresultaat);
-    BIND(cmdcontrole);
-    BIND(cmdstart);
-    BIND(lblmededeling);
     setWorkOrder(cmdstart, {cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
 
-    connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
-    connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });
-    connect(cmdstop2, &QPushButton::clicked, this, [this] { cmdstop2_Click(); });
-    connect(keypad().cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
-    connect(txteenheid, &TextBox::clicked, this, [this] { txteenheid_Click(); });
-    connect(txttiental, &TextBox::clicked, this, [this] { txttiental_Click(); });
-    connect(txthonderdtal, &TextBox::clicked, this, [this] { txthonderdtal_Click(); });
-    connect(txteenheid, &TextBox::changed, this, [this] { txteenheid_Change(); });
-    connect(txttiental, &TextBox::changed, this, [this] { txttiental_Change(); });
-    connect(txthonderdtal, &TextBox::changed, this, [this] { txthonderdtal_Change(); });
-    connect(txtduizendtal, &TextBox::changed, this, [this] { txtduizendtal_Change(); });
+    connect(cmdstart, &QPushButton::clicked, this, &frmmaal::cmdstart_Click);
+    connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal::cmdcontrole_Click);
+    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal::cmdstop2_Click);
+    connect(keypad().cmdCreate, &QPushButton::clicked, this, &frmmaal::cmdCreate_Click);
+    connect(txteenheid, &TextBox::clicked, this, &frmmaal::txteenheid_Click);
+    connect(txttiental, &TextBox::clicked, this, &frmmaal::txttiental_Click);
+    connect(txthonderdtal, &TextBox::clicked, this, &frmmaal::txthonderdtal_Click);
+    connect(txteenheid, &TextBox::changed, this, &frmmaal::txteenheid_Change);
+    connect(txttiental, &TextBox::changed, this, &frmmaal::txttiental_Change);
+    connect(txthonderdtal, &TextBox::changed, this, &frmmaal::txthonderdtal_Change);
+    connect(txtduizendtal, &TextBox::changed, this, &frmmaal::txtduizendtal_Change);
 }
 
 frmmaal::~frmmaal() = default;
@@ -125,11 +113,11 @@ void frmmaal::ClearExercise() {
         paint(box, White, Black);
 }
 
-void frmmaal::ShowRest(TextBox* box, const char* rest, const char* carry) {
+void frmmaal::ShowRest(TextBox* box, const std::string& rest, const std::string& carry) {
     box->setText(QString());
     requestFocus(box);
-    box->setText(caption(rest));
-    keypad().txthulp->setText(caption(carry));
+    box->setText(worked(rest));
+    keypad().txthulp->setText(worked(carry));
     paint(box, Green, Black);
 }
 
@@ -151,17 +139,18 @@ void frmmaal::Form_Activate() {
 
 void frmmaal::cmdstart_Click() {
     ClearExercise();
-    exercise = zef::MakeExercise(program.random());
+    working.exercise = zef::MakeExercise(program.random());
+    const zef::ColumnExercise& ex = working.exercise;
     ShowProblem();
     // The column products before carrying; writing them opens the keypad.
-    txteenheid->setText(QString::number(exercise.maler * exercise.digitE));
-    txttiental->setText(QString::number(exercise.maler * exercise.digitT));
-    txthonderdtal->setText(QString::number(exercise.maler * exercise.digitH));
+    txteenheid->setText(QString::number(ex.maler * ex.digitE));
+    txttiental->setText(QString::number(ex.maler * ex.digitT));
+    txthonderdtal->setText(QString::number(ex.maler * ex.digitH));
     lblmededeling->setText(QStringLiteral(" dit is een gemakkelijke vermenigvuldiging"));
-    const std::pair<TextBox*, const char*> columns[] = {
-        {txteenheid, "lblrestE"}, {txttiental, "lblrestT"}, {txthonderdtal, "lblrestH"}};
-    for (const auto& [box, rest] : columns) {
-        if (box->text() != caption(rest)) {
+    const std::pair<TextBox*, zef::Column> columns[] = {
+        {txteenheid, zef::Column::E}, {txttiental, zef::Column::T}, {txthonderdtal, zef::Column::H}};
+    for (const auto& [box, column] : columns) {
+        if (zef::ColumnNeedsNote(ex, column)) {
             paint(box, Red, White);
             lblmededeling->setText(QStringLiteral(" klik op elk rode vlak en kijk wat je moet onthouden"));
         }
@@ -197,18 +186,18 @@ void frmmaal::cmdCreate_Click() {
 // ---------------------------------------------------------------- answer boxes
 
 void frmmaal::txteenheid_Click() {
-    ShowRest(txteenheid, "lblrestE", "lblplusT");
+    ShowRest(txteenheid, working.exercise.restE, working.exercise.plusT);
 }
 
 void frmmaal::txttiental_Click() {
-    ShowRest(txttiental, "lblrestT", "lblplusH");
+    ShowRest(txttiental, working.exercise.restT, working.exercise.plusH);
 }
 
 void frmmaal::txthonderdtal_Click() {
-    ShowRest(txthonderdtal, "lblrestH", "lblplusD");
+    ShowRest(txthonderdtal, working.exercise.restH, working.exercise.plusD);
     // The thousands carry goes straight into its box (hidden when it is 0), so the
     // note is not needed any more.
-    txtduizendtal->setText(caption("lblplusD"));
+    txtduizendtal->setText(worked(working.exercise.plusD));
     keypad().txthulp->setText(QString());
     cmdcontrole->setVisible(true);
     lblmededeling->setText(QStringLiteral(" klik op het groene licht als controle"));

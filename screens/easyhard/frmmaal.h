@@ -4,6 +4,8 @@
 // to see the digit that stays and the carry to remember. No series, no running total.
 #include "screens/column1/OneDigitScreen.h"
 
+#include <string>
+
 namespace ui {
 class Label;
 class PictureButton;
@@ -35,12 +37,17 @@ public:
     ui::PictureButton* cmdnieuw = nullptr;
     ui::PictureButton* cmdcontrole = nullptr;
     ui::PictureButton* cmdstart = nullptr;
-    ui::TextBox* txtresultaat = nullptr;
     ui::Label* lblmededeling = nullptr;
 
 private:
+    using Self = frmmaal;
+    // The controls in design order, before and after the keypad and the board.
+    static const ui::ControlSpec BeforeKeypad[], AfterKeypad[], AfterBoard[];
+
     void ClearExercise();
     // A column box clicked: the digit that stays replaces the product, the carry goes
     // into the note and the box turns green.
-    void ShowRest(ui::TextBox* box, const char* rest, const char* carry);
+    void ShowRest(ui::TextBox* box, const std::string& rest, const std::string& carry);
+
+    ui::TextBox* txtresultaat = nullptr;
 };

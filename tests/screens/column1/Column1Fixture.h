@@ -31,7 +31,6 @@ public:
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    QString caption(const char* label) { return screen().findChild<QLabel*>(label)->text(); }
     QString focus() { return screen().focusWidget() ? screen().focusWidget()->objectName() : QString(); }
     bool shown(const QString& name) { return ui::isShown(w(name)); }
 

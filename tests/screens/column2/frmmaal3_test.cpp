@@ -90,7 +90,7 @@ private slots:
         frmmaal3& s = c.s();
         QCOMPARE(s.txt100->text() + s.txt10->text() + s.txt1->text() + s.txtmalerT->text() + s.txtmalerE->text(),
                  "50716");
-        QCOMPARE(s.product(), "8112");
+        QCOMPARE(s.exercise().product, 8112);
         QCOMPARE(s.lblmededeling->text(), "Vermenigvuldig 507 eerst met de eenheid 6 van de vermenigvuldiger. ");
         QCOMPARE(c.focus(), "txteenheid");
         c.verifyShown({"cmdCreate", "cmdaklas1"}, {"cmdstart", "cmdcontrole", "cmdstop2", "cmdaklas2"});
