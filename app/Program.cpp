@@ -5,6 +5,7 @@
 #include "ui/Form.h"
 #include "ui/Keyboard.h"
 #include "ui/Look.h"
+#include "ui/Touch.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
     ui::setupLook();
     ui::setupLanguage();
     ui::installKeyboardRules();
+    ui::installTouchRules();
     ui::installAccessibility();
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -11,6 +11,7 @@
 #include "screens/easyhard/frmmaal.h"
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
+#include "screens/numpad/NumberPad.h"
 #include "screens/placevalue/frmtest.h"
 #include "screens/twonumbers/frmtest2.h"
 #include "screens/welcome/frmmecenaat1.h"
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +70,20 @@ void typeDigit(QWidget* box, char digit) {
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(digit)));
     QApplication::sendEvent(box, &press);
     QApplication::sendEvent(box, &release);
+}
+
+// A finger's tap, through the window system as a touchscreen delivers it.
+void tapOn(QWidget* w) {
+    static QPointingDevice* const finger = QTest::createTouchDevice();
+    const QPoint at = w->rect().center();
+    QTest::touchEvent(w->window(), finger).press(0, at, w);
+    QTest::touchEvent(w->window(), finger).release(0, at, w);
+}
+
+// Any key press ends touch, and the number pad goes.
+void pressShift(QWidget* screen) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier);
+    QApplication::sendEvent(screen, &press);
 }
 
 // The right sum in the two-digit screen's sum row, units first, so that the check is offered.
@@ -202,6 +218,13 @@ int main(int argc, char* argv[]) {
         [&] { col1.cmdcontrole_Click(); }, on(col1));
     add(
         "frmmaal2", "to the A-klas (change)", col1Started, [&] { col1.cmdaklas_Click(); }, on(room));
+    auto* pad1 = col1.findChild<numpad::NumberPad*>();
+    add(
+        "frmmaal2", "tap on an answer box (pad appears)", then(col1Started, [&] { pressShift(&col1); }),
+        [&] { tapOn(col1.txteenheid); }, on(col1));
+    add(
+        "frmmaal2", "number pad key (tap)", then(col1Started, [&] { tapOn(col1.txteenheid); }),
+        [&] { tapOn(pad1->cmdcijfer[2]); }, on(col1));
 
     auto col2Started = then(only(col2), [&] {
         col2.cmdnieuw_Click();
@@ -220,6 +243,13 @@ int main(int argc, char* argv[]) {
         [&] { col2.txteenheid_Click(); }, on(col2));
     add(
         "frmmaal3", "A-klas button", col2Started, [&] { col2.cmdaklas1->click(); }, on(col2));
+    auto* pad2 = col2.findChild<numpad::NumberPad*>();
+    add(
+        "frmmaal3", "tap on an answer box (pad appears)", then(col2Started, [&] { pressShift(&col2); }),
+        [&] { tapOn(col2.txteenheid); }, on(col2));
+    add(
+        "frmmaal3", "number pad key (tap)", then(col2Started, [&] { tapOn(col2.txteenheid); }),
+        [&] { tapOn(pad2->cmdcijfer[2]); }, on(col2));
     add(
         "frmmaal3", "check", then(col2Started, [&] { writeSum(col2); }), [&] { col2.cmdcontrole_Click(); }, on(col2));
     add(

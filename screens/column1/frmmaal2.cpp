@@ -4,6 +4,7 @@
 #include "screens/aklas/Aklas.h"
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
+#include "screens/numpad/NumberPad.h"
 #include "ui/Controls.h"
 #include "ui/Text.h"
 
@@ -83,6 +84,7 @@ frmmaal2::frmmaal2(Program& program)
     connect(txteenheid, &TextBox::clicked, this, &frmmaal2::txteenheid_Click);
     connect(txttiental, &TextBox::clicked, this, &frmmaal2::txttiental_Click);
     connect(txthonderdtal, &TextBox::clicked, this, &frmmaal2::txthonderdtal_Click);
+    new numpad::NumberPad(*this, numpad::ColumnLayout, {txteenheid, txttiental, txthonderdtal, txtduizendtal});
 }
 
 frmmaal2::~frmmaal2() = default;

@@ -4,6 +4,7 @@
 #include "exercise/TimesTable.h"
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
+#include "screens/numpad/NumberPad.h"
 #include "ui/Controls.h"
 #include "ui/Text.h"
 
@@ -89,6 +90,10 @@ frmmaal3::frmmaal3(Program& program)
         connect(b.box, &TextBox::changed, this, b.change);
         connect(b.box, &TextBox::clicked, this, b.click);
     }
+    new numpad::NumberPad(*this, numpad::TwoDigitLayout,
+                          {txteenheid, txttiental, txthonderdtal, txtduizendtal, txttiental2, txthonderdtal2,
+                           txtduizendtal2, txttienduizendtal2, txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD,
+                           txtuitkomstTD});
 }
 
 frmmaal3::~frmmaal3() = default;

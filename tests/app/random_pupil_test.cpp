@@ -1,5 +1,5 @@
-// A random pupil plays the whole program from start-up: clicks, typing, pasting, keys,
-// timer ticks and screen changes, through the closing screen and into a fresh run,
+// A random pupil plays the whole program from start-up: clicks, taps, typing, pasting,
+// keys, timer ticks and screen changes, through the closing screen and into a fresh run,
 // checking after every step what must always hold.
 //   ZEF_PUPIL_SEED=n   replays a run (the seed is printed at the start)
 //   ZEF_PUPIL_STEPS=n  its length (tools/pupil_soak.sh runs a long one)
@@ -10,13 +10,16 @@
 #include "screens/column2/frmmaal3.h"
 #include "screens/easyhard/frmmaal.h"
 #include "screens/menu/frmkiesbasis.h"
+#include "screens/numpad/NumberPad.h"
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
+#include "ui/Touch.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QtTest>
 #include <chrono>
 #include <cstdio>
@@ -164,6 +167,7 @@ private:
             QTest::keyClick(target, c);
         else
             QTest::keyClick(target, Qt::Key(k));
+        pointerOrKey_ = true;
     }
 
     void trace(const QString& what, QObject* w = nullptr) {
@@ -197,7 +201,8 @@ private:
             return;
         }
         // With nothing to click the pupil waits for the screen's timers.
-        const int choice = buttons.isEmpty() && !timers.isEmpty() && pick(2) ? 9 : pick(11);
+        const int choice = buttons.isEmpty() && !timers.isEmpty() && pick(2) ? 9 : pick(13);
+        pointerOrKey_ = false;
         switch (choice) {
         case 0:
         case 1:
@@ -212,6 +217,7 @@ private:
                 ++clicks_[b];
                 trace(QStringLiteral("click"), b);
                 QTest::mouseClick(b, Qt::LeftButton);
+                pointerOrKey_ = true;
             }
             return;
         case 3:
@@ -219,6 +225,7 @@ private:
                 ui::TextBox* b = boxes[pick(int(boxes.size()))];
                 trace(QStringLiteral("click box"), b);
                 QTest::mouseClick(b, Qt::LeftButton);
+                pointerOrKey_ = true;
             }
             return;
         case 4:
@@ -248,6 +255,17 @@ private:
         case 10:
             answerRight(w);
             return;
+        case 11:
+        case 12: {
+            // A finger on a control, or on a key of the number pad while it is up.
+            QList<QWidget*> targets(buttons.begin(), buttons.end());
+            targets.append(QList<QWidget*>(boxes.begin(), boxes.end()));
+            if (auto* pad = w->findChild<numpad::NumberPad*>(); pad && !pad->isHidden() && choice == 12)
+                targets = pad->findChildren<QWidget*>();
+            if (!targets.isEmpty())
+                tap(targets[pick(int(targets.size()))]);
+            return;
+        }
         default:
             if (!timers.isEmpty() && pick(3) != 0) {
                 ui::Timer* t = timers[pick(int(timers.size()))];
@@ -259,6 +277,37 @@ private:
             }
             return;
         }
+    }
+
+    // A tap on what is on top at a control's centre clicks it exactly once.
+    void tap(QWidget* target) {
+        QWidget* top = target->window()->childAt(target->mapTo(target->window(), target->rect().center()));
+        if (top != target && !target->isAncestorOf(top))
+            return;
+        auto* button = qobject_cast<QAbstractButton*>(target);
+        QSignalSpy clicks = button ? QSignalSpy(button, &QAbstractButton::clicked)
+                                   : QSignalSpy(static_cast<ui::TextBox*>(target), &ui::TextBox::clicked);
+        trace(QStringLiteral("tap"), target);
+        TestProgram::tap(target);
+        if (clicks.count() != 1)
+            tapFault_ = QStringLiteral("a tap on %1 clicked it %2 times").arg(target->objectName()).arg(clicks.count());
+    }
+
+    // The number pad is up only for touch, on a shown screen, with the focus in one of its boxes.
+    QString checkPads() {
+        if (pointerOrKey_ && ui::touchInUse())
+            return QStringLiteral("touch still in use after a mouse click or a key");
+        for (QWidget* top : windows())
+            for (numpad::NumberPad* pad : top->findChildren<numpad::NumberPad*>()) {
+                if (pad->isHidden())
+                    continue;
+                if (!ui::touchInUse() || top->isHidden() || !pad->target())
+                    return QStringLiteral("%1 shows the number pad (touch %2, focus on %3)")
+                        .arg(top->objectName())
+                        .arg(ui::touchInUse())
+                        .arg(top->focusWidget() ? top->focusWidget()->objectName() : QStringLiteral("-"));
+            }
+        return {};
     }
 
     // A pupil who works the product out from the problem boxes types it, units first.
@@ -282,6 +331,7 @@ private:
             if (box && reallyShown(box) && box->isEnabled()) {
                 box->setFocus(Qt::MouseFocusReason);
                 QTest::keyClick(box, product.at(product.size() - 1 - i).toLatin1());
+                pointerOrKey_ = true;
             }
         }
     }
@@ -312,6 +362,10 @@ private:
     QString check() {
         if (stuck_)
             return QStringLiteral("no action left on %1").arg(window()->objectName());
+        if (!tapFault_.isEmpty())
+            return tapFault_;
+        if (QString e = checkPads(); !e.isEmpty())
+            return e;
         Program& p = program();
         if (p.isCreated<frmkiesbasis>()) {
             bool ok = false;
@@ -372,6 +426,8 @@ private:
     int lastTotal_ = 0;
     int best_ = 0;
     bool stuck_ = false;
+    bool pointerOrKey_ = false; // the last action pressed a mouse button or a key
+    QString tapFault_;
     QMap<QString, int> visits_;
     QWidget* lastWindow_ = nullptr;
     int stay_ = 0;

@@ -1,6 +1,7 @@
 #include "support/TestProgram.h"
 
 #include <QAbstractButton>
+#include <QPointingDevice>
 
 TestProgram::TestProgram() : program_(std::make_unique<Program>()) {
     program_->setEndHandler([this] { ++endCalls_; });
@@ -37,4 +38,14 @@ void TestProgram::type(QWidget* box, const QString& text) {
 
 double drawFor(int value, double k, double c) {
     return (value - c + 0.5) / k;
+}
+
+void TestProgram::tap(QWidget* w) {
+    if (!w->isVisible() || !w->isEnabled())
+        qFatal("cannot tap %s: not visible or not enabled", qPrintable(w->objectName()));
+    // One device for the whole run: Qt keeps every device it is told about.
+    static QPointingDevice* const finger = QTest::createTouchDevice();
+    const QPoint at = w->rect().center();
+    QTest::touchEvent(w->window(), finger).press(0, at, w);
+    QTest::touchEvent(w->window(), finger).release(0, at, w);
 }

@@ -36,6 +36,8 @@ public:
     static void click(QWidget* button);
     // Types text into a box as key presses, after giving it the focus.
     static void type(QWidget* box, const QString& text);
+    // Taps w with one finger on a touchscreen, at its centre (it must be shown and enabled).
+    static void tap(QWidget* w);
 
 private:
     std::unique_ptr<Program> program_;
