@@ -225,6 +225,9 @@ int main(int argc, char* argv[]) {
     add(
         "frmmaal2", "number pad key (tap)", then(col1Started, [&] { tapOn(col1.txteenheid); }),
         [&] { tapOn(pad1->cmdcijfer[2]); }, on(col1));
+    add(
+        "frmmaal2", "tap on an answer box (pad already up)", then(col1Started, [&] { tapOn(col1.txteenheid); }),
+        [&] { tapOn(col1.txteenheid); }, on(col1));
 
     auto col2Started = then(only(col2), [&] {
         col2.cmdnieuw_Click();
@@ -250,6 +253,9 @@ int main(int argc, char* argv[]) {
     add(
         "frmmaal3", "number pad key (tap)", then(col2Started, [&] { tapOn(col2.txteenheid); }),
         [&] { tapOn(pad2->cmdcijfer[2]); }, on(col2));
+    add(
+        "frmmaal3", "tap on an answer box (pad already up)", then(col2Started, [&] { tapOn(col2.txteenheid); }),
+        [&] { tapOn(col2.txteenheid); }, on(col2));
     add(
         "frmmaal3", "check", then(col2Started, [&] { writeSum(col2); }), [&] { col2.cmdcontrole_Click(); }, on(col2));
     add(
