@@ -22,7 +22,7 @@ struct Layout {
 };
 
 // The column multiplication screen: over the records band, left of the status board.
-inline constexpr Layout ColumnLayout{.at = {0, 4560, 8535, 1095}};
+inline constexpr Layout ColumnLayout{.at = {0, 4560, 8520, 1095}};
 // The two-digit multiplier screen: under the sum row, left of the "A-klas" button.
 inline constexpr Layout TwoDigitLayout{.at = {240, 5460, 8535, 1020}};
 
