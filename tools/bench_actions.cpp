@@ -1,7 +1,8 @@
 // Cost of the pupil's actions on every screen: each handler timed alone and followed by
 // painting the whole window it leaves in front, as the next frame would. Prints one table,
 // median and maximum per action, in milliseconds.
-// Usage: QT_QPA_PLATFORM=offscreen bench_actions [rounds]   (a real display works too)
+// Usage: QT_QPA_PLATFORM=offscreen bench_actions [rounds [only]]   (a real display works too)
+// where only, when given, keeps the actions whose description contains it.
 #include "app/MDIForm2.h"
 #include "app/Program.h"
 #include "screens/aklas/Aklas.h"
@@ -320,6 +321,9 @@ int main(int argc, char* argv[]) {
              }),
         [&] { info.Timer1->tick(); }, on(info));
 
+    if (argc > 2)
+        std::erase_if(
+            actions, [only = std::string(argv[2])](const Action& a) { return a.what.find(only) == std::string::npos; });
     for (int i = 0; i < rounds; ++i)
         for (Action& a : actions)
             run(a);
