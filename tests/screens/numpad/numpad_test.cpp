@@ -27,8 +27,7 @@ struct Outcome {
 struct Board {
     explicit Board(bool twoDigits) : two(twoDigits) {
         TestProgram::click(tp.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
-        frmkiesbasis& menu = tp.program().screen<frmkiesbasis>();
-        TestProgram::click(two ? menu.Command4 : menu.cmdkies);
+        TestProgram::click(tp.find<QPushButton, frmkiesbasis>(two ? "Command4" : "cmdkies"));
         QApplication::processEvents(); // the screen becomes the active window
     }
     ui::Form& s() {
