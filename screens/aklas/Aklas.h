@@ -70,6 +70,7 @@ protected:
 
 private:
     void ResetRoom();
+    void focusDrill(bool on);
     void setBoxColour(int box, int colour);
 
     QGroupBox* Frmkiestafel = nullptr;

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "exercise/Digits.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QLabel>
 
@@ -117,6 +118,7 @@ void OneDigitScreen::ShowProblem() {
     setCaption("lblH", text(exercise.restH));
     setCaption("lblD", text(exercise.restD));
     setCaption("lblcontrolegetal", QString::number(exercise.expectedNumber));
+    announce(this, text(zef::MultiplicandText(exercise)) + QStringLiteral(" x ") + QString::number(exercise.maler));
 }
 
 zef::AnswerReading OneDigitScreen::ReadBoxes() {

@@ -5,6 +5,7 @@
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -88,6 +89,10 @@ frmmaal2::frmmaal2(Program& program)
     BIND(lblmededeling);
 
     setWorkOrder(cmdstart, {cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
+    // The record line is a hidden field; the pupil reads it in the series.
+    speakChanges(txtresultaat, {}, true);
+    speakChanges({lblmemo5, lblmededeling});
+    setStatusLine(lblmededeling);
 
     connect(cmdstart, &QPushButton::clicked, this, [this] { cmdstart_Click(); });
     connect(cmdcontrole, &QPushButton::clicked, this, [this] { cmdcontrole_Click(); });

@@ -5,6 +5,7 @@
 #include "screens/keypad/Keypad.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QPushButton>
 
@@ -230,6 +231,10 @@ frmmaal3::frmmaal3(Program& program)
         connect(b.box, &TextBox::changed, this, [this, h = b.change] { (this->*h)(); });
         connect(b.box, &TextBox::clicked, this, [this, h = b.click] { (this->*h)(); });
     }
+    // The record line is a hidden field; the pupil reads it in the series.
+    speakChanges(txtresultaat, {}, true);
+    speakChanges({Lbltrainer, lblmededeling});
+    setStatusLine(lblmededeling);
 }
 
 frmmaal3::~frmmaal3() = default;
@@ -338,6 +343,7 @@ void frmmaal3::cmdstart_Click() {
     txt100->setText(QString::number(ex.digitH));
     txtmalerE->setText(QString::number(ex.malerE));
     txtmalerT->setText(QString::number(ex.malerT));
+    announce(this, QString::number(ex.multiplicand) + QStringLiteral(" x ") + QString::number(ex.multiplier));
     status(QStringLiteral("Vermenigvuldig ") + QString::number(ex.multiplicand) +
            QStringLiteral(" eerst met de eenheid ") + QString::number(ex.malerE) +
            QStringLiteral(" van de vermenigvuldiger. "));

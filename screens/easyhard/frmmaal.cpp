@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QByteArray>
 #include <QLabel>
@@ -112,6 +113,8 @@ frmmaal::frmmaal(Program& program)
     connect(txttiental, &TextBox::changed, this, [this] { txttiental_Change(); });
     connect(txthonderdtal, &TextBox::changed, this, [this] { txthonderdtal_Change(); });
     connect(txtduizendtal, &TextBox::changed, this, [this] { txtduizendtal_Change(); });
+    speakChanges(lblmededeling);
+    setStatusLine(lblmededeling);
 }
 
 frmmaal::~frmmaal() = default;

@@ -9,6 +9,8 @@
 #include "screens/placevalue/frmtest.h"
 #include "screens/twonumbers/frmtest2.h"
 
+#include "ui/Speech.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -61,6 +63,7 @@ frmkiesbasis::frmkiesbasis(Program& program)
     setTabOrder(cmdeinde, Command1);
     setTabOrder(Command1, cmdkies);
     setTabOrder(cmdkies, Command4);
+    speakChanges(lblgemaakt, control<QLabel>("Label1")->text());
 
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

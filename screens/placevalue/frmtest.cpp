@@ -4,6 +4,7 @@
 #include "exercise/NumberSense.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QPushButton>
 
@@ -79,6 +80,10 @@ frmtest::frmtest(Program& program)
     connect(cmdhonderdtal, &QPushButton::clicked, this, [this] { cmdhonderdtal_Click(); });
     connect(cmdnogeens, &QPushButton::clicked, this, [this] { cmdnogeens_Click(); });
     connect(cmdstop, &QPushButton::clicked, this, [this] { cmdstop_Click(); });
+    speakChanges(txtgetal, QStringLiteral("het getal"));
+    speakChanges(txteenheid, QStringLiteral("eenheden"));
+    speakChanges(txttiental, QStringLiteral("tientallen"));
+    speakChanges(txthonderdtal, QStringLiteral("honderdtallen"));
 }
 
 void frmtest::Form_Load() {
