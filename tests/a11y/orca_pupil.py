@@ -32,9 +32,10 @@ class Orca:
         tty.setraw(slave)
         self.master, self.slave = master, slave
         self.debug = open(os.path.join(RUNTIME, "orca-debug.txt"), "w", errors="replace")
+        self.output = open(os.path.join(RUNTIME, "orca-output.txt"), "w")
         self.process = subprocess.Popen(
             ["orca", "-u", os.path.join(RUNTIME, "orca"), "--debug-file", os.ttyname(slave)],
-            stdout=self.debug, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
+            stdout=self.output, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL)
         threading.Thread(target=self._read, daemon=True).start()
 
     def _read(self):
@@ -99,7 +100,8 @@ class Pupil:
         self.transcript = []
         started = self.orca.settle(0, quiet=0.5, limit=30, until=lambda s: len(s) > 0)
         if not started:
-            fail("Orca never spoke")
+            with open(os.path.join(RUNTIME, "orca-output.txt")) as f:
+                fail("Orca never spoke: " + f.read()[-500:])
         self.log = open(os.path.join(RUNTIME, "program.log"), "w")
         mark = self.orca.mark()
         self.program = subprocess.Popen([program], stdout=self.log, stderr=subprocess.STDOUT,
