@@ -1,6 +1,7 @@
 #include "ui/ControlTable.h"
 
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
@@ -155,12 +156,16 @@ QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
     if (interactive(s.kind)) {
         QString name = QString::fromUtf8(s.caption).remove(QLatin1Char('&')).trimmed();
         if (name.isEmpty())
-            name = tip.trimmed();
+            name = speakable(tip);
         if (name.isEmpty() && s.describe)
             name = QString::fromUtf8(s.describe);
         if (name.isEmpty())
             name = QString::fromLatin1(s.name);
         w->setAccessibleName(name);
+        // The hover text is read after the name, as words rather than letters; a reader
+        // leaves it out when it only repeats the name.
+        if (!tip.trimmed().isEmpty())
+            w->setAccessibleDescription(speakable(tip));
     } else if (s.describe && s.kind == Kind::Label) {
         // A label is read by what it says; what it is for is its description.
         w->setAccessibleDescription(QString::fromUtf8(s.describe));

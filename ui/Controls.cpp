@@ -2,6 +2,7 @@
 
 #include "ui/Keyboard.h"
 #include "ui/PreDrawn.h"
+#include "ui/Speech.h"
 
 #include <QAccessible>
 #include <QHash>
@@ -349,6 +350,7 @@ Timer::Timer(QObject* parent, const char* name, int intervalMs, std::function<vo
 void Timer::tick() {
     if (handler_)
         handler_();
+    detail::stepDone();
 }
 
 } // namespace ui

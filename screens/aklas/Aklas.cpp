@@ -4,6 +4,7 @@
 #include "exercise/TimesTable.h"
 #include "screens/column1/frmmaal2.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Text.h"
 
 #include <QApplication>
@@ -171,6 +172,7 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
     connect(Lblinaklas, &Label::mouseMoved, this, &Aklas::Lblinaklas_MouseMove);
     connect(Cmdterug, &QPushButton::clicked, this, &Aklas::Cmdterug_Click);
     connect(txtgetal2, &TextBox::changed, this, &Aklas::txtgetal2_Change);
+    speakChanges({lblmededeling, lblinfor, Lbltrainer2, lbltrainer3, Lbltrainer});
 }
 
 void Aklas::setBoxColour(int box, int colour) {
@@ -189,6 +191,7 @@ void Aklas::ResetRoom() {
         setBoxColour(i, Yellow);
     Lbltrainer2->setVisible(false);
     lbltrainer3->setVisible(false);
+    focusDrill(false);
 }
 
 void Aklas::Form_Load() {
@@ -260,12 +263,14 @@ void Aklas::StartDrill(int n) {
     lbltrainer3->setVisible(true);
     Lbltrainer2->setText(text(zef::QuestionListText(zef::EasyFactors, n)));
     lbltrainer3->setText(text(zef::QuestionListText(zef::HardFactors, n)));
+    focusDrill(true);
 }
 
 void Aklas::HideMultiples(int n) {
     for (int box : zef::MultiplesOf(n))
         setBoxColour(box, Black);
     Lbltrainer->setVisible(true);
+    announce(this, QStringLiteral("De uitkomsten van de tafel van %1 zijn bedekt.").arg(n));
 }
 
 void Aklas::EndDrill() {
@@ -275,6 +280,22 @@ void Aklas::EndDrill() {
         Timers[n]->stop();
     Lbltrainer->setVisible(true);
     Timerreset->stop();
+    focusDrill(false);
+}
+
+void Aklas::focusDrill(bool on) {
+    // The table buttons are hidden during a drill: the question lists (and the table once
+    // it shows) take the keyboard focus, so that Tab always reads something. After the
+    // drill the focus goes back to the button of the table.
+    for (QLabel* list : {Lbltrainer2, lbltrainer3, Lbltrainer})
+        list->setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+    if (on) {
+        requestFocus(Lbltrainer2);
+        return;
+    }
+    const int n = txtgetal2->text().toInt();
+    if (QWidget* f = focusWidget(); f && (!f->isVisibleTo(this) || f->focusPolicy() == Qt::NoFocus))
+        requestFocus(Cmd[n >= 1 && n <= 10 ? n : 1]);
 }
 
 void Aklas::txtgetal2_Change() {

@@ -73,6 +73,7 @@ private:
     static const ui::ControlSpec Controls[];
 
     void ResetRoom();
+    void focusDrill(bool on);
     void setBoxColour(int box, int colour);
 
     QGroupBox* Frmkiestafel = nullptr;

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "screens/closing/StatusBar.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Twips.h"
 
 #include <QFontMetricsF>
@@ -83,6 +84,10 @@ frminfo::frminfo(Program& program) : Screen(program, "frminfo", QString(), 10185
     Timer1 = new ui::Timer(this, "Timer1", TimerMs, [this] { Timer1_Timer(); });
     // The closing takes 151 ticks: a coarse timer's small delays would add up.
     Timer1->setTimerType(Qt::PreciseTimer);
+    // The credits and the notice are read once, when the screen appears.
+    for (const char* credit : {"lblmemo", "lblinstituut", "lblmening", "Lblidee", "lbladres1", "Lblwebinfo", "lblmail"})
+        speakChanges(control<QLabel>(credit));
+    speakChanges(lblgeld);
 }
 
 void frminfo::Form_Load() {

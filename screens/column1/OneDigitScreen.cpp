@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "exercise/Digits.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Text.h"
 
 using namespace ui;
@@ -84,6 +85,7 @@ void OneDigitScreen::ShowProblem() {
     txtmaler->setText(QString::number(ex.maler));
     if (ex.hasThousands)
         txtduizendtal->setVisible(true);
+    announce(this, text(zef::MultiplicandText(ex)) + QStringLiteral(" x ") + QString::number(ex.maler));
 }
 
 const zef::AnswerReading& OneDigitScreen::ReadBoxes() {

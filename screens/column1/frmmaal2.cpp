@@ -6,6 +6,7 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/numpad/NumberPad.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Text.h"
 
 #include <QLabel>
@@ -69,6 +70,10 @@ frmmaal2::frmmaal2(Program& program)
     build(AfterBoard);
 
     setWorkOrder(cmdstart, {cmdaklas, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
+    // The record line is a hidden field; the pupil reads it in the series.
+    speakChanges(txtresultaat, {}, true);
+    speakChanges({lblmemo5, lblmededeling});
+    setStatusLine(lblmededeling);
 
     connect(cmdstart, &QPushButton::clicked, this, &frmmaal2::cmdstart_Click);
     connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal2::cmdcontrole_Click);

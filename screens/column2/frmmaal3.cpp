@@ -6,6 +6,7 @@
 #include "screens/menu/frmkiesbasis.h"
 #include "screens/numpad/NumberPad.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 #include "ui/Text.h"
 
 #include <QPushButton>
@@ -94,6 +95,9 @@ frmmaal3::frmmaal3(Program& program)
                           {txteenheid, txttiental, txthonderdtal, txtduizendtal, txttiental2, txthonderdtal2,
                            txtduizendtal2, txttienduizendtal2, txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD,
                            txtuitkomstTD});
+    speakChanges(txtresultaat, {}, true);
+    speakChanges({Lbltrainer, lblmededeling});
+    setStatusLine(lblmededeling);
 }
 
 frmmaal3::~frmmaal3() = default;
@@ -207,6 +211,7 @@ void frmmaal3::cmdstart_Click() {
     txt100->setText(QString::number(ex.digitH));
     txtmalerE->setText(QString::number(ex.malerE));
     txtmalerT->setText(QString::number(ex.malerT));
+    announce(this, QString::number(ex.multiplicand) + QStringLiteral(" x ") + QString::number(ex.multiplier));
     status(QStringLiteral("Vermenigvuldig ") + QString::number(ex.multiplicand) +
            QStringLiteral(" eerst met de eenheid ") + QString::number(ex.malerE) +
            QStringLiteral(" van de vermenigvuldiger. "));

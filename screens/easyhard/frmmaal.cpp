@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QByteArray>
 #include <QPushButton>
@@ -100,6 +101,8 @@ frmmaal::frmmaal(Program& program)
     connect(txttiental, &TextBox::changed, this, &frmmaal::txttiental_Change);
     connect(txthonderdtal, &TextBox::changed, this, &frmmaal::txthonderdtal_Change);
     connect(txtduizendtal, &TextBox::changed, this, &frmmaal::txtduizendtal_Change);
+    speakChanges(lblmededeling);
+    setStatusLine(lblmededeling);
 }
 
 frmmaal::~frmmaal() = default;

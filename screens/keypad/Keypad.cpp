@@ -1,6 +1,7 @@
 #include "screens/keypad/Keypad.h"
 
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QByteArray>
 #include <QPushButton>
@@ -77,6 +78,7 @@ Keypad::Keypad(QWidget& host, const Layout& layout, std::function<void()> focusN
     for (QPushButton* key : cmdhelp)
         QObject::connect(key, &QPushButton::clicked, &host, [this, key] { cmdhelp_Click(key); });
     QObject::connect(cmdhelpstip, &QPushButton::clicked, &host, [this] { cmdhelp_Click(cmdhelpstip); });
+    speakChanges(txthulp, QStringLiteral("onthouden"));
 }
 
 std::vector<QWidget*> Keypad::tabStops() const {

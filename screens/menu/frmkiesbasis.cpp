@@ -10,6 +10,8 @@
 #include "screens/twonumbers/frmtest2.h"
 #include "ui/Controls.h"
 
+#include "ui/Speech.h"
+
 #include <QLabel>
 #include <QPushButton>
 
@@ -51,6 +53,7 @@ frmkiesbasis::frmkiesbasis(Program& program)
     : Screen(program, "frmkiesbasis", QStringLiteral("ZEFRANOL"), 10260, 7530, 0xFFFFFF) {
     build(Controls);
     setTabChain({Command2, Command3, cmdeinde, Command1, cmdkies, Command4});
+    speakChanges(lblgemaakt, control<QLabel>("Label1")->text());
 
     connect(Command1, &QPushButton::clicked, this, &frmkiesbasis::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmkiesbasis::Command2_Click);

@@ -4,6 +4,7 @@
 #include "exercise/NumberSense.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QPushButton>
 
@@ -64,6 +65,10 @@ frmtest::frmtest(Program& program)
     connect(cmdhonderdtal, &QPushButton::clicked, this, &frmtest::cmdhonderdtal_Click);
     connect(cmdnogeens, &QPushButton::clicked, this, &frmtest::cmdnogeens_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmtest::cmdstop_Click);
+    speakChanges(txtgetal, QStringLiteral("het getal"));
+    speakChanges(txteenheid, QStringLiteral("eenheden"));
+    speakChanges(txttiental, QStringLiteral("tientallen"));
+    speakChanges(txthonderdtal, QStringLiteral("honderdtallen"));
 }
 
 void frmtest::Form_Load() {

@@ -2,6 +2,7 @@
 
 #include "exercise/Random.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QByteArray>
 #include <algorithm>
@@ -39,6 +40,7 @@ VerdictPanel::VerdictPanel(QWidget& host, const VerdictLayout& layout) {
     shpoordeel = static_cast<Shape*>(buildControl(
         &host,
         {.name = "shpoordeel", .kind = Kind::RoundShape, .at = layout.panel, .border = 0x800080, .borderWidth = 4}));
+    speakChanges(lbloordeel);
 }
 
 void VerdictPanel::ShowCorrect(zef::RandomSource& rng) {

@@ -4,6 +4,7 @@
 #include "exercise/NumberSense.h"
 #include "screens/menu/frmkiesbasis.h"
 #include "ui/Controls.h"
+#include "ui/Speech.h"
 
 #include <QPushButton>
 
@@ -109,6 +110,10 @@ frmtest2::frmtest2(Program& program)
     connect(cmdsom, &QPushButton::clicked, this, &frmtest2::cmdsom_Click);
     connect(cmdnogeens, &QPushButton::clicked, this, &frmtest2::cmdnogeens_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmtest2::cmdstop_Click);
+    speakChanges(txtsomH, QStringLiteral("honderdtallen"));
+    speakChanges(txtsomT, QStringLiteral("tientallen"));
+    speakChanges(txtsomE, QStringLiteral("eenheden"));
+    speakChanges({lbluitleg3, lbluitleg2, lbluitleg, lbluitlegtotaal});
 }
 
 // No activate step: the screen is centred once, when it is loaded.
@@ -176,6 +181,7 @@ void frmtest2::cmdstart_Click() {
     requestFocus(cmdeerste);
     cmdstart->setVisible(false);
     txtgetal2->setText(QString::number(multiplier));
+    announce(this, txtgetal->text() + QStringLiteral(" x ") + txtgetal2->text());
 }
 
 void frmtest2::cmdeerste_Click() {
