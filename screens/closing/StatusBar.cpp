@@ -11,7 +11,7 @@
 namespace {
 
 // The panels stand a little below the bar's top edge, as status bars draw them; their text
-// keeps a small gap to the frame on both sides and is cut off there.
+// keeps a small gap to the frame and is cut off there.
 constexpr int PanelTop = 2;
 constexpr int TextGap = 2;
 constexpr int ClockMs = 1000;
@@ -39,7 +39,7 @@ QLabel* StatusBar::addPanel(Style style, int widthTwips, const QString& purpose,
     label->setTextFormat(Qt::PlainText);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setLineWidth(1);
-    label->setContentsMargins(TextGap, 0, TextGap, 0);
+    label->setMargin(TextGap);
     label->setIndent(0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFocusPolicy(Qt::NoFocus);
@@ -56,10 +56,13 @@ QRect StatusBar::panelRect(int number) const {
 }
 
 void StatusBar::placePanels() {
+    // A fixed size also keeps a new text from asking the bar to lay itself out and repaint:
+    // only the panel whose text changed is painted again.
     int left = 0;
     for (const Panel& panel : panels_) {
         const int width = ui::px(panel.widthTwips);
-        panel.label->setGeometry(left, PanelTop, width, std::max(0, height() - PanelTop));
+        panel.label->setFixedSize(width, std::max(0, height() - PanelTop));
+        panel.label->move(left, PanelTop);
         left += width;
     }
 }
