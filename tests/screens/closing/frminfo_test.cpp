@@ -30,6 +30,19 @@ bool docked(frminfo& info) {
            info.ProgressBar1->geometry() == info.StatusBar1->panelRect(2);
 }
 
+// Counts the layout requests a widget receives.
+class LayoutRequests : public QObject {
+public:
+    explicit LayoutRequests(QWidget* w) { w->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::LayoutRequest;
+        return false;
+    }
+};
+
 } // namespace
 
 class FrminfoTest : public QObject {
@@ -100,6 +113,19 @@ private slots:
         }
         QVERIFY(info.StatusBar1->panel(1)->text().endsWith(Line));
         QVERIFY(!info.StatusBar1->panel(3)->text().isEmpty() && !info.StatusBar1->panel(4)->text().isEmpty());
+    }
+
+    // A tick repaints the scrolling panel alone: the bar is not asked to lay itself out again
+    // (and repaint with the progress bar over it).
+    void tickLeavesTheBarAlone() {
+        TestProgram t;
+        frminfo& info = close(t);
+        QApplication::processEvents();
+        LayoutRequests requests(info.StatusBar1);
+        for (int k = 1; k <= 3; ++k)
+            info.Timer1->tick();
+        QApplication::processEvents();
+        QCOMPARE(requests.count, 0);
     }
 
     void endsOnExactlyThe151stTick() {
