@@ -1,7 +1,6 @@
 #include "ui/Controls.h"
 
 #include "ui/Keyboard.h"
-#include "ui/PreDrawn.h"
 #include "ui/Speech.h"
 
 #include <QAccessible>
@@ -195,7 +194,7 @@ QImage drawPicture(QSvgRenderer& drawing, QSize area, qreal pixelRatio) {
 }
 
 void DrawnPicture::load(const QString& resource) {
-    // Parsed only when it has to be drawn: most pictures come drawn with the program.
+    // Parsed when it is first drawn: a picture that is never shown costs nothing.
     resource_ = resource;
     drawing_.reset();
     pixels_ = QPixmap();
@@ -206,15 +205,11 @@ void DrawnPicture::paint(QPainter& painter, const QRect& area, qreal pixelRatio)
         return;
     const QSize device = (QSizeF(area.size()) * pixelRatio).toSize();
     if (pixels_.size() != device) {
-        QImage image = pixelRatio == 1.0 ? preDrawnPicture(resource_, area.size()) : QImage();
-        if (image.isNull()) {
-            if (!drawing_)
-                drawing_ = loadPicture(resource_);
-            if (!drawing_->isValid())
-                return;
-            image = drawPicture(*drawing_, area.size(), pixelRatio);
-        }
-        pixels_ = QPixmap::fromImage(image);
+        if (!drawing_)
+            drawing_ = loadPicture(resource_);
+        if (!drawing_->isValid())
+            return;
+        pixels_ = QPixmap::fromImage(drawPicture(*drawing_, area.size(), pixelRatio));
     }
     painter.drawPixmap(area.topLeft(), pixels_);
 }

@@ -92,6 +92,8 @@ public:
     void load(const QString& resource);
     QString resource() const { return resource_; }
     void paint(QPainter& painter, const QRect& area, qreal pixelRatio);
+    // What the last paint drew from the drawing; empty until then and after release().
+    const QPixmap& pixels() const { return pixels_; }
     // Hidden screens keep only the drawing, not its pixels.
     void release() { pixels_ = QPixmap(); }
 
@@ -114,6 +116,7 @@ public:
     void setBackColour(const QColor& c);
     void releasePixels() { picture_.release(); }
     QString picture() const { return picture_.resource(); }
+    const QPixmap& drawnPixels() const { return picture_.pixels(); }
     // The part of the button the picture is drawn in, above the caption.
     QSize pictureSize() const;
 
@@ -134,6 +137,7 @@ public:
     explicit Picture(QWidget* parent = nullptr);
     void setPicture(const QString& resource);
     QString picture() const { return drawing_.resource(); }
+    const QPixmap& drawnPixels() const { return drawing_.pixels(); }
     void releasePixels() { drawing_.release(); }
 
 signals:

@@ -5,51 +5,18 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QPainter>
+#include <QLabel>
 #include <QTimer>
-#include <qdrawutil.h>
 
 namespace {
 
-// The panels stand a little below the bar's top edge, as status bars draw them.
+// The panels stand a little below the bar's top edge, as status bars draw them; their text
+// keeps a small gap to the frame and is cut off there.
 constexpr int PanelTop = 2;
-constexpr int TextInset = 3;
+constexpr int TextGap = 2;
 constexpr int ClockMs = 1000;
 
 } // namespace
-
-// ---------------------------------------------------------------- StatusPanel
-
-StatusPanel::StatusPanel(QWidget* parent, Style style, int widthTwips)
-    : QFrame(parent), style_(style), widthTwips_(widthTwips) {
-    setFocusPolicy(Qt::NoFocus);
-}
-
-void StatusPanel::setText(const QString& text) {
-    // Only this panel repaints: the bar around it and its other panels stay as they are.
-    if (text == text_)
-        return;
-    text_ = text;
-    update();
-}
-
-void StatusPanel::showClock(const QDateTime& now) {
-    if (style_ == Date)
-        setText(now.date().toString(QStringLiteral("d-M-yyyy")));
-    else if (style_ == Time)
-        setText(now.time().toString(QStringLiteral("H:mm")));
-}
-
-void StatusPanel::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    qDrawShadePanel(&painter, rect(), palette(), true, 1);
-    const QRect inner = rect().adjusted(TextInset, 1, -TextInset, -1);
-    painter.setClipRect(inner);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(inner, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text_);
-}
-
-// ---------------------------------------------------------------- StatusBar
 
 StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
@@ -61,33 +28,54 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("clock"));
     clock_->setInterval(ClockMs);
-    connect(clock_, &QTimer::timeout, this, [this] { showClock(); });
+    connect(clock_, &QTimer::timeout, this, &StatusBar::showClock);
 }
 
-StatusPanel* StatusBar::addPanel(StatusPanel::Style style, int widthTwips, const QString& text) {
-    auto* panel = new StatusPanel(this, style, widthTwips);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(panels_.size() + 1));
-    panel->setText(text);
-    panels_.push_back(panel);
+QLabel* StatusBar::addPanel(Style style, int widthTwips, const QString& purpose, const QString& text) {
+    // Placed by hand rather than through the bar's layout: the panels touch, and the last one
+    // may reach past the bar's edge.
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QStringLiteral("Panel%1").arg(panels_.size() + 1));
+    label->setTextFormat(Qt::PlainText);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setMargin(TextGap);
+    label->setIndent(0);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAccessibleDescription(purpose);
+    panels_.push_back({label, style, widthTwips});
     placePanels();
-    panel->show();
-    panel->showClock(QDateTime::currentDateTime());
-    return panel;
+    label->show();
+    showClock();
+    return label;
+}
+
+QRect StatusBar::panelRect(int number) const {
+    return panel(number)->geometry();
 }
 
 void StatusBar::placePanels() {
+    // A fixed size also keeps a new text from asking the bar to lay itself out and repaint:
+    // only the panel whose text changed is painted again.
     int left = 0;
-    for (StatusPanel* panel : panels_) {
-        const int width = ui::px(panel->widthTwips());
-        panel->setGeometry(left, PanelTop, width, std::max(0, height() - PanelTop));
+    for (const Panel& panel : panels_) {
+        const int width = ui::px(panel.widthTwips);
+        panel.label->setFixedSize(width, std::max(0, height() - PanelTop));
+        panel.label->move(left, PanelTop);
         left += width;
     }
 }
 
 void StatusBar::showClock() {
+    // The short forms a pupil reads; a label that already shows the text does not repaint.
     const QDateTime now = QDateTime::currentDateTime();
-    for (StatusPanel* panel : panels_)
-        panel->showClock(now);
+    for (const Panel& panel : panels_) {
+        if (panel.style == Date)
+            panel.label->setText(now.date().toString(QStringLiteral("d-M-yyyy")));
+        else if (panel.style == Time)
+            panel.label->setText(now.time().toString(QStringLiteral("H:mm")));
+    }
 }
 
 void StatusBar::showEvent(QShowEvent* e) {

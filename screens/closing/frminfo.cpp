@@ -7,6 +7,7 @@
 #include "ui/Twips.h"
 
 #include <QFontMetricsF>
+#include <QLabel>
 #include <QProgressBar>
 
 using namespace ui;
@@ -21,10 +22,21 @@ constexpr Twips BarDesign{3240, 5280, 2775, 255};
 constexpr FontSpec Arial825{"Arial", 8.25};
 constexpr const char* MakerSite = "www.torvaleno.example";
 
+// The width of the status bar's first panel, which the maker's line scrolls through.
+constexpr int LineTwips = 2000;
+
+// Enabling a timer that already runs leaves its rhythm alone.
+void enable(QTimer* timer) {
+    if (!timer->isActive())
+        timer->start();
+}
+
+} // namespace
+
 // The yellow credit area is only a background: the credits stand on the screen itself,
 // in its coordinates, so the panel takes the lowest layer.
 // clang-format off
-const ControlSpec Controls[] = {
+const ControlSpec frminfo::Controls[] = {
     {.name = "Frame1", .kind = Kind::Panel, .at = {1560, 360, 7080, 4050}, .back = LightYellow,
      .describe = "Over de maker", .layer = 0},
     {.name = "Imgzon", .kind = Kind::Picture, .at = {0, 720, 2520, 2610}, .picture = "zon.svg", .describe = "zon"},
@@ -45,35 +57,25 @@ const ControlSpec Controls[] = {
     {.name = "imgmaker", .kind = Kind::Picture, .tip = "auteur", .at = {240, 3480, 480, 480}, .picture = "maker.svg"},
     {.name = "Image4", .kind = Kind::Picture, .tip = MakerSite, .at = {120, 4080, 480, 420}, .picture = "logo.svg"},
     {.name = "Image3", .kind = Kind::Picture, .tip = MakerSite, .at = {8760, 4080, 480, 420}, .picture = "logo.svg"},
-    {.name = "lblgeld", .kind = Kind::Label, .at = {1560, 4440, 7080, 735}, .back = Navy, .fore = White,
+    {ZEF_CONTROL(lblgeld), .kind = Kind::Label, .at = {1560, 4440, 7080, 735}, .back = Navy, .fore = White,
      .font = {"Arial", 14.25}, .flags = Centred, .describe = "Waar je de software vindt"},
 };
 // clang-format on
-
-// Enabling a timer that already runs leaves its rhythm alone.
-void enable(QTimer* timer) {
-    if (!timer->isActive())
-        timer->start();
-}
-
-} // namespace
 
 frminfo::frminfo(Program& program) : Screen(program, "frminfo", QString(), 10185, 5925, 0x6F6F6F) {
     // The screen has no caption; a screen reader still names its window.
     setAccessibleName(QStringLiteral("Tot ziens"));
     build(Controls);
-    BIND(lblgeld);
 
     StatusBar1 = new StatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setAccessibleName(QStringLiteral("Statusbalk"));
     StatusBar1->setGeometry(rectFromTwips(0, 5550, 10185, 375));
-    StatusBar1->addPanel(StatusPanel::Text, 2000)->setAccessibleName(QStringLiteral("Lopende tekst"));
-    StatusBar1->addPanel(StatusPanel::Text, 3500)->setAccessibleName(QStringLiteral("Voortgang"));
-    StatusBar1->addPanel(StatusPanel::Date, 1200)->setAccessibleName(QStringLiteral("Datum"));
-    StatusBar1->addPanel(StatusPanel::Time, 1000)->setAccessibleName(QStringLiteral("Tijd"));
-    StatusBar1->addPanel(StatusPanel::Text, 3000, QStringLiteral("Gratis software"))
-        ->setAccessibleName(QStringLiteral("Gratis software"));
+    StatusBar1->addPanel(StatusBar::Text, LineTwips, QStringLiteral("Lopende tekst"));
+    StatusBar1->addPanel(StatusBar::Text, 3500, QStringLiteral("Voortgang"));
+    StatusBar1->addPanel(StatusBar::Date, 1200, QStringLiteral("Datum"));
+    StatusBar1->addPanel(StatusBar::Time, 1000, QStringLiteral("Tijd"));
+    StatusBar1->addPanel(StatusBar::Text, 3000, QStringLiteral("Gratis software"), QStringLiteral("Gratis software"));
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -96,9 +98,9 @@ void frminfo::Form_Load() {
     ProgressBar1->setRange(0, LastTick);
     DockProgressBar(true);
     enable(Timer1);
-    StatusPanel* line = StatusBar1->panel(1);
-    line->setText(QStringLiteral("Torvaleno,educatieve software voor de basisschool"));
-    line->setTag(QString());
+    scrollText = QStringLiteral("Torvaleno,educatieve software voor de basisschool");
+    scrollTag.clear();
+    StatusBar1->panel(1)->setText(scrollText);
     CentreOnScreen(*this);
 }
 
@@ -126,18 +128,18 @@ void frminfo::DockProgressBar(bool on) {
 }
 
 void frminfo::Timer1_Timer() {
-    StatusPanel* line = StatusBar1->panel(1);
-    if (line->tag().isEmpty()) {
+    if (scrollTag.isEmpty()) {
         // As many blanks as fill the panel, so the line comes in from its right edge.
         const double blank = QFontMetricsF(font()).horizontalAdvance(QLatin1Char(' ')) * TwipsPerPixel;
-        const int blanks = blank > 0 ? qRound(line->widthTwips() / blank) : 0;
-        line->setTag(QString(blanks, QLatin1Char(' ')) + line->text());
-        line->setText(line->tag());
+        const int blanks = blank > 0 ? qRound(LineTwips / blank) : 0;
+        scrollTag = QString(blanks, QLatin1Char(' ')) + scrollText;
+        scrollText = scrollTag;
     }
-    if (!line->text().isEmpty())
-        line->setText(line->text().mid(1));
+    if (!scrollText.isEmpty())
+        scrollText.remove(0, 1);
     else
-        line->setText(line->tag());
+        scrollText = scrollTag;
+    StatusBar1->panel(1)->setText(scrollText);
 
     ++tickCount;
     if (tickCount > LastTick) {

@@ -10,7 +10,6 @@
 #include "screens/welcome/frmmecenaat1.h"
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
-#include "ui/PreDrawn.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,8 +19,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QWindow>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -201,18 +203,28 @@ private slots:
         QCOMPARE(p.activeScreen(), &col);
     }
 
-    // The welcome screen's pictures come drawn with the program, so its first paint copies
-    // pixels instead of rendering drawings.
-    void welcomePicturesComeDrawnWithTheProgram() {
+    // The welcome screen's pictures are drawn from their drawings at the size they are shown,
+    // once: a repaint at that size copies the same pixels.
+    void welcomePicturesAreDrawnOnceAtTheirSize() {
         TestProgram t;
         auto& welcome = t.program().screen<frmmecenaat1>();
         const auto pictures = welcome.findChildren<ui::Picture*>();
         QCOMPARE(pictures.size(), 4);
-        for (auto* picture : pictures)
-            QVERIFY2(!ui::preDrawnPicture(picture->picture(), picture->size()).isNull(),
-                     qPrintable(picture->objectName()));
         auto* button = welcome.findChild<ui::PictureButton*>(QStringLiteral("cmdkombinnen"));
-        QVERIFY(!ui::preDrawnPicture(button->picture(), button->pictureSize()).isNull());
+        welcome.grab();
+        std::vector<std::tuple<QString, QSize, const QPixmap*>> drawn;
+        for (auto* picture : pictures)
+            drawn.emplace_back(picture->picture(), picture->size(), &picture->drawnPixels());
+        drawn.emplace_back(button->picture(), button->pictureSize(), &button->drawnPixels());
+        std::vector<qint64> keys;
+        for (const auto& [resource, size, pixels] : drawn) {
+            QCOMPARE(pixels->size(), size);
+            QCOMPARE(pixels->toImage(), ui::drawPicture(*ui::loadPicture(resource), size));
+            keys.push_back(pixels->cacheKey());
+        }
+        welcome.grab();
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            QCOMPARE(std::get<2>(drawn[i])->cacheKey(), keys[i]);
     }
 
     void regainingFocusFromAnotherApplicationIsNoActivation() {

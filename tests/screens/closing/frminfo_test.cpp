@@ -7,6 +7,7 @@
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QProgressBar>
@@ -29,6 +30,19 @@ bool docked(frminfo& info) {
            info.ProgressBar1->geometry() == info.StatusBar1->panelRect(2);
 }
 
+// Counts the layout requests a widget receives.
+class LayoutRequests : public QObject {
+public:
+    explicit LayoutRequests(QWidget* w) { w->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::LayoutRequest;
+        return false;
+    }
+};
+
 } // namespace
 
 class FrminfoTest : public QObject {
@@ -44,15 +58,16 @@ private slots:
         QCOMPARE(t.program().activeScreen(), &info);
         QVERIFY(info.Timer1->isActive());
         QCOMPARE(info.Timer1->interval(), 75);
-        QCOMPARE(info.lblgeld->text(), QString(" Sinds mijn 60ste verjaardag is de software gratis\r\n"
-                                               " via www.torvaleno.example "));
+        QCOMPARE(info.findChild<QLabel*>("lblgeld")->text(),
+                 QString(" Sinds mijn 60ste verjaardag is de software gratis\r\n"
+                         " via www.torvaleno.example "));
         StatusBar& bar = *info.StatusBar1;
         QCOMPARE(bar.panelCount(), 5);
         const int widths[] = {133, 233, 80, 67, 200};
         for (int n = 1; n <= 5; ++n)
             QCOMPARE(bar.panelRect(n).width(), widths[n - 1]);
         QCOMPARE(bar.panel(1)->text(), Line);
-        QVERIFY(bar.panel(1)->tag().isEmpty());
+        QVERIFY(info.scrollTag.isEmpty());
         QVERIFY(bar.panel(2)->text().isEmpty());
         QVERIFY(QRegularExpression("^\\d{1,2}-\\d{1,2}-\\d{4}$").match(bar.panel(3)->text()).hasMatch());
         QVERIFY(QRegularExpression("^\\d{1,2}:\\d{2}$").match(bar.panel(4)->text()).hasMatch());
@@ -67,7 +82,7 @@ private slots:
     void lineScrollsInFromTheRightAndStartsAgain() {
         TestProgram t;
         frminfo& info = close(t);
-        StatusPanel& line = *info.StatusBar1->panel(1);
+        const QLabel& line = *info.StatusBar1->panel(1);
         const double blank = QFontMetricsF(info.font()).horizontalAdvance(' ') * 15;
         const QString tag = QString(qRound(2000 / blank), ' ') + Line;
         QVERIFY(tag.startsWith(QString(40, ' ')));
@@ -76,9 +91,41 @@ private slots:
             QCOMPARE(line.text(), tag.mid(k));
             QCOMPARE(info.ProgressBar1->value(), k);
         }
-        QCOMPARE(line.tag(), tag);
+        QCOMPARE(info.scrollTag, tag);
         info.Timer1->tick();
         QCOMPARE(line.text(), tag);
+    }
+
+    // A screen reader reads each panel by what it shows, the scrolling line as it is now, and
+    // tells what the panel is for in Dutch.
+    void panelsAreReadByWhatTheyShow() {
+        TestProgram t;
+        frminfo& info = close(t);
+        info.Timer1->tick();
+        const char* const purposes[] = {"Lopende tekst", "Voortgang", "Datum", "Tijd", "Gratis software"};
+        for (int n = 1; n <= 5; ++n) {
+            QLabel* panel = info.StatusBar1->panel(n);
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(panel);
+            QVERIFY(read);
+            QCOMPARE(read->text(QAccessible::Name), panel->text());
+            QCOMPARE(read->text(QAccessible::Description), QString(purposes[n - 1]));
+            QCOMPARE(read->parent()->role(), QAccessible::StatusBar);
+        }
+        QVERIFY(info.StatusBar1->panel(1)->text().endsWith(Line));
+        QVERIFY(!info.StatusBar1->panel(3)->text().isEmpty() && !info.StatusBar1->panel(4)->text().isEmpty());
+    }
+
+    // A tick repaints the scrolling panel alone: the bar is not asked to lay itself out again
+    // (and repaint with the progress bar over it).
+    void tickLeavesTheBarAlone() {
+        TestProgram t;
+        frminfo& info = close(t);
+        QApplication::processEvents();
+        LayoutRequests requests(info.StatusBar1);
+        for (int k = 1; k <= 3; ++k)
+            info.Timer1->tick();
+        QApplication::processEvents();
+        QCOMPARE(requests.count, 0);
     }
 
     void endsOnExactlyThe151stTick() {
