@@ -31,7 +31,7 @@ for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
-timeout 100 /usr/bin/python3 "$here/window_manager.py" "$program" || status=$?
+timeout 80 /usr/bin/python3 "$here/window_manager.py" "$program" || status=$?
 kill "$wm_pid" 2>/dev/null || true
 wait "$wm_pid" 2>/dev/null || true
 if [ "$status" -ne 0 ]; then
