@@ -15,7 +15,11 @@
 #include <QScreen>
 #include <QTimer>
 
-MDIForm2::MDIForm2(Program& program) : program_(program) {
+MDIForm2::MDIForm2(Program& program)
+    // Closing (which ends the program) and maximising, but no minimise: see Program::windowMinimised.
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      program_(program) {
     setObjectName(QStringLiteral("MDIForm2"));
     setWindowTitle(QStringLiteral(" Alle kinderen moeten alle kansen krijgen."));
     QPalette p = palette();
@@ -28,10 +32,16 @@ MDIForm2::MDIForm2(Program& program) : program_(program) {
     aftrek2 = aftrek->addAction(QStringLiteral("&Basis"));
     aftrek2->setObjectName(QStringLiteral("aftrek2"));
     connect(aftrek2, &QAction::triggered, this, [this] { aftrek2_Click(); });
+    // The menu of the usable backdrop holds the activation while it is open; the screen in
+    // front takes it back once the menu closes (after its item has done its work).
+    connect(aftrek, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, [this] { program_.bringScreenBack(); }); });
 
-    // A backdrop that fills the desktop, as a classroom expects.
+    // A backdrop that fills the desktop, as a classroom expects: maximised, so that the window
+    // manager keeps its title bar, and the close button that ends the program, on the display.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
+    setWindowState(Qt::WindowMaximized);
 }
 
 void MDIForm2::Form_Load() {
@@ -65,5 +75,7 @@ bool MDIForm2::event(QEvent* e) {
     const bool handled = QMainWindow::event(e);
     if (e->type() == QEvent::WindowActivate)
         program_.mainWindowActivated();
+    if (e->type() == QEvent::WindowStateChange && isMinimized())
+        program_.windowMinimised();
     return handled;
 }

@@ -8,6 +8,7 @@
 #include "ui/Touch.h"
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -39,10 +40,11 @@ MDIForm2& Program::mainWindow() {
 
 void Program::start() {
     MDIForm2& main = mainWindow();
-    main.Form_Load();
-    // The backdrop must not take the activation away from the welcome screen in front of it.
+    // The backdrop goes up first, without taking the activation: a window system can only keep
+    // the welcome screen in front of a window that it already knows when the screen appears.
     main.setAttribute(Qt::WA_ShowWithoutActivating);
     main.show();
+    main.Form_Load();
     if (active_) {
         active_->raise();
         active_->activateWindow();
@@ -70,6 +72,8 @@ void Program::adopt(ui::Form& form) {
     ui::stackControls(&form);
     attach(form);
     form.setActivationListener([this](ui::Form* f) { windowActivated(f); });
+    form.setCloseListener([this](ui::Form* f) { closeRequested(*f); });
+    form.setMinimiseListener([this](ui::Form*) { windowMinimised(); });
     form.Form_Load();
 }
 
@@ -103,6 +107,36 @@ void Program::HideScreen(ui::Form& form) {
         active_ = nullptr;
 }
 
+namespace {
+
+// The button by which each screen returns where it came from (the menu's is its stop button).
+// The welcome and closing screens have none.
+struct ReturnButton {
+    const char* screen;
+    const char* button;
+};
+constexpr ReturnButton ReturnButtons[] = {
+    {"frmkiesbasis", "cmdeinde"}, {"frmtest", "cmdstop"},   {"frmtest2", "cmdstop"}, {"frmmaal", "cmdstop2"},
+    {"frmmaal2", "cmdstop2"},     {"frmmaal3", "cmdstop2"}, {"Aklas", "Cmdterug"},
+};
+
+} // namespace
+
+void Program::closeRequested(ui::Form& form) {
+    // The title bar's close does what the screen's own return button does, and only while
+    // the screen offers that button: a series is finished, a drill runs out, before the
+    // pupil leaves, whichever way the pupil chooses.
+    if (form.isHidden())
+        return;
+    for (const ReturnButton& entry : ReturnButtons) {
+        if (form.objectName() != QLatin1String(entry.screen))
+            continue;
+        auto* button = form.findChild<QAbstractButton*>(QLatin1String(entry.button));
+        if (button && button->isVisible() && button->isEnabled())
+            button->click();
+    }
+}
+
 void Program::windowActivated(ui::Form* form) {
     // The window system also reports activations that the program already handled
     // (inside ShowScreen) or that only bring the program back from another application.
@@ -113,20 +147,78 @@ void Program::windowActivated(ui::Form* form) {
 }
 
 void Program::mainWindowActivated() {
-    // Only a pupil's click on the usable backdrop makes it the active window.
+    // The screen in front keeps the activation: whatever the pupil clicks on the backdrop
+    // (its surface, its menu bar, enabled or not), the screen takes it back. It never
+    // stopped being the program's active screen, so its activate step does not run again.
+    if (frontScreen()) {
+        // After the click that activated the backdrop has been handled: it may open the
+        // backdrop's menu, which hands back when it closes.
+        QTimer::singleShot(0, main_.get(), [this] { bringScreenBack(); });
+        return;
+    }
+    // With no screen up, a pupil's click on the usable backdrop makes it the active window.
     if (main_ && main_->isEnabled() && !main_->isHidden() && main_->isActiveWindow())
         active_ = nullptr;
+}
+
+ui::Form* Program::frontScreen() const {
+    if (active_ && active_->isVisible())
+        return active_;
+    for (const auto& entry : screens_)
+        if (entry.second->isVisible())
+            return entry.second.get();
+    return nullptr;
+}
+
+void Program::bringScreenBack() {
+    ui::Form* front = frontScreen();
+    if (!front || !main_ || !main_->isActiveWindow() || QApplication::activePopupWidget())
+        return;
+    front->raise();
+    front->activateWindow();
+    front->takeKeyboard();
+}
+
+void Program::windowMinimised() {
+    // Window managers minimise a screen together with the backdrop it belongs to, and a desktop
+    // without a task bar has nothing to bring them back: no window of the program stays
+    // minimised. (The title bars offer no minimise where the window manager lets a program say so.)
+    QTimer::singleShot(0, main_.get(), [this] { restoreMinimised(); });
+}
+
+void Program::restoreMinimised() {
+    if (main_ && main_->isMinimized())
+        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+    ui::Form* front = frontScreen();
+    if (!front)
+        return;
+    if (front->isMinimized())
+        front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->raise();
+    front->activateWindow();
 }
 
 void CentreOnScreen(QWidget& window) {
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The outer size counts the window manager's frame. Qt knows it only once the window is
+    // framed, and a screen gets a new window each time it is shown: until then the frame is
+    // asked of the window system, and the window is placed by its inside.
+    const QRect outerNow = window.frameGeometry();
+    const QMargins qtFrame(window.geometry().left() - outerNow.left(), window.geometry().top() - outerNow.top(),
+                           outerNow.right() - window.geometry().right(),
+                           outerNow.bottom() - window.geometry().bottom());
+    QMargins frame = qtFrame;
+    if (frame.isNull())
+        if (auto* form = qobject_cast<ui::Form*>(&window))
+            frame = form->windowFrame();
+    const QPoint unknown(frame.left() - qtFrame.left(), frame.top() - qtFrame.top());
     const QSize display = screen->geometry().size() * ui::TwipsPerPixel;
-    const QSize outer = window.frameGeometry().size() * ui::TwipsPerPixel;
+    const QSize outer = window.size().grownBy(frame) * ui::TwipsPerPixel;
     const float left = (float(display.width()) - float(outer.width())) / 2.0f;
     const float top = (float(display.height()) - float(outer.height())) / 2.0f;
     const QPoint origin = screen->geometry().topLeft();
-    window.move(origin.x() + qRound(left / float(ui::TwipsPerPixel)), window.y());
-    window.move(window.x(), origin.y() + qRound(top / float(ui::TwipsPerPixel)));
+    window.move(origin.x() + qRound(left / float(ui::TwipsPerPixel)) + unknown.x(), window.y());
+    window.move(window.x(), origin.y() + qRound(top / float(ui::TwipsPerPixel)) + unknown.y());
 }

@@ -74,7 +74,15 @@ private:
     void adopt(ui::Form& form);
     void attach(ui::Form& form);
     void windowActivated(ui::Form* form);
+    void closeRequested(ui::Form& form);
     void mainWindowActivated();
+    // The visible screen the pupil works in, if any.
+    ui::Form* frontScreen() const;
+    // Gives the activation back from the backdrop to the screen in front of it.
+    void bringScreenBack();
+    // Brings back what the window system minimised, the screen in front.
+    void windowMinimised();
+    void restoreMinimised();
 
     friend class MDIForm2;
     std::unique_ptr<MDIForm2> main_;

@@ -6,16 +6,111 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <vector>
+#include <xcb/xcb.h>
 
 namespace ui {
 
+namespace {
+
+xcb_connection_t* x11Connection() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
+    const auto cookie = xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    if (!reply)
+        return XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply->atom;
+    std::free(reply);
+    return atom;
+}
+
+// Reads a 32-bit property of window as a list of numbers.
+std::vector<quint32> property32(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
+    std::vector<quint32> values;
+    const auto cookie = xcb_get_property(connection, false, window, name, type, 0, 4096);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+    if (!reply)
+        return values;
+    if (reply->format == 32) {
+        const auto* data = static_cast<const quint32*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+// The frame (left, right, top, bottom, in device pixels) the window manager puts around
+// window. A window not framed yet asks for it: window managers answer that before they frame it.
+std::vector<quint32> frameExtents(WId id) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !id)
+        return {};
+    const auto window = xcb_window_t(id);
+    static const xcb_atom_t extents = atomNamed(connection, "_NET_FRAME_EXTENTS");
+    static const xcb_atom_t request = atomNamed(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    static const xcb_atom_t supported = atomNamed(connection, "_NET_SUPPORTED");
+    auto frame = property32(connection, window, extents, XCB_ATOM_CARDINAL);
+    if (frame.size() == 4)
+        return frame;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const auto offered = property32(connection, root, supported, XCB_ATOM_ATOM);
+    if (std::find(offered.begin(), offered.end(), request) == offered.end())
+        return {};
+    xcb_client_message_event_t ask{};
+    ask.response_type = XCB_CLIENT_MESSAGE;
+    ask.format = 32;
+    ask.window = window;
+    ask.type = request;
+    xcb_send_event(connection, false, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&ask));
+    xcb_flush(connection);
+    // A window manager answers within milliseconds; one that does not is not waited for long.
+    for (int tries = 0; tries < 100 && frame.size() != 4; ++tries) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        frame = property32(connection, window, extents, XCB_ATOM_CARDINAL);
+    }
+    return frame.size() == 4 ? frame : std::vector<quint32>{};
+}
+
+} // namespace
+
 Form::Form(const char* name, const QString& caption, int clientWidthTwips, int clientHeightTwips, int back)
-    : QWidget(nullptr, Qt::Window) {
+    // A dialog-type window: X11 window managers are told its transient parent only for this
+    // kind, and keep it in front of that window.
+    : QWidget(nullptr, Qt::Dialog) {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setFixedSize(sizeFromTwips(clientWidthTwips, clientHeightTwips));
     setColourRole(this, QPalette::Window, rgb(back));
     setAutoFillBackground(true);
+}
+
+QMargins Form::windowFrame() const {
+    const auto frame = frameExtents(internalWinId());
+    if (frame.empty())
+        return {};
+    const qreal ratio = devicePixelRatioF();
+    const auto px = [ratio](quint32 device) { return qRound(qreal(device) / ratio); };
+    return QMargins(px(frame[0]), px(frame[2]), px(frame[1]), px(frame[3]));
+}
+
+void Form::takeKeyboard() {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !internalWinId() || !isVisible())
+        return;
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, xcb_window_t(internalWinId()), XCB_CURRENT_TIME);
+    xcb_flush(connection);
 }
 
 void Form::build(std::span<const ControlSpec> table) {
@@ -26,6 +121,8 @@ bool Form::event(QEvent* e) {
     const bool handled = QWidget::event(e);
     if (e->type() == QEvent::WindowActivate && listener_)
         listener_(this);
+    if (e->type() == QEvent::WindowStateChange && isMinimized() && minimiseListener_)
+        minimiseListener_(this);
     return handled;
 }
 
@@ -41,9 +138,14 @@ void Form::releaseWindow() {
 }
 
 void Form::closeEvent(QCloseEvent* e) {
-    // A closed screen would leave the pupil without a way on: every screen is left by
-    // its own buttons.
+    // A closed screen would leave the pupil without a way on: the window stays, and the
+    // program decides what the request means once it has been answered.
     e->ignore();
+    if (closeListener_)
+        QTimer::singleShot(0, this, [this] {
+            if (closeListener_)
+                closeListener_(this);
+        });
 }
 
 } // namespace ui

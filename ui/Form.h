@@ -1,6 +1,8 @@
 #pragma once
 // The base of every screen: a top-level window of its own with a fixed client area,
 // a load step that runs once and an activate step that runs on each activation.
+// A screen belongs to the main window (its transient parent): window systems keep it in
+// front of the main window; its title bar asks for moving and closing only.
 #include "ui/ControlTable.h"
 
 #include <QWidget>
@@ -34,9 +36,25 @@ public:
     // that is a new activation).
     void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
 
+    // Moves the keyboard focus to this window straight away, for when another window of the
+    // program holds it: a window manager that guards against windows taking the focus may
+    // refuse the program's polite request (activateWindow) then.
+    void takeKeyboard();
+
+    // Told when the window system asks to close this window (the title bar's close button);
+    // the window itself stays.
+    void setCloseListener(std::function<void(Form*)> listener) { closeListener_ = std::move(listener); }
+
+    // Told when the window system minimises this window.
+    void setMinimiseListener(std::function<void(Form*)> listener) { minimiseListener_ = std::move(listener); }
+
     // Gives back what the window system holds for a hidden screen (its native window and
     // the window-sized image it is painted into); showing the screen makes them anew.
     void releaseWindow();
+
+    // The frame the window system puts around this screen's window (title bar and borders),
+    // also before the window is framed; empty where the window system does not say.
+    QMargins windowFrame() const;
 
     // Enter clicks the focused button, unless the screen gives Enter a meaning of its own.
     bool enterClicksButtons() const { return enterClicks_; }
@@ -45,11 +63,13 @@ public:
 protected:
     void build(std::span<const ControlSpec> table);
     bool event(QEvent* e) override;
-    // Screens are only shown and hidden; the title bar's close button does nothing.
+    // Screens are only shown and hidden: a close request goes to the close listener.
     void closeEvent(QCloseEvent* e) override;
 
 private:
     std::function<void(Form*)> listener_;
+    std::function<void(Form*)> closeListener_;
+    std::function<void(Form*)> minimiseListener_;
     bool enterClicks_ = true;
 };
 

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "app/Screen.h"
 #include "screens/aklas/Aklas.h"
+#include "screens/closing/frminfo.h"
 #include "screens/column1/frmmaal2.h"
 #include "screens/column2/frmmaal3.h"
 #include "screens/menu/frmkiesbasis.h"
@@ -46,6 +47,17 @@ QPoint centredOrigin(const QWidget& w) {
     const QSize outer = w.frameGeometry().size();
     return display.topLeft() + QPoint((display.width() - outer.width()) / 2, (display.height() - outer.height()) / 2);
 }
+
+// Counts the activations the window system reports for a window.
+class ActivationCount : public QObject {
+public:
+    explicit ActivationCount(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        count += e->type() == QEvent::WindowActivate;
+        return false;
+    }
+    int count = 0;
+};
 
 void sendActivation(QWidget& w) {
     QEvent activate(QEvent::WindowActivate);
@@ -283,6 +295,77 @@ private slots:
         QCOMPARE(t.endCalls(), 0);
         t.main().close();
         QCOMPARE(t.endCalls(), 1);
+    }
+
+    // A click on the backdrop (enabled with the welcome screen up, disabled with an exercise up)
+    // hands the activation straight back to the screen in front, which never stopped being
+    // the active screen: no new activate step.
+    void backdropHandsTheActivationBack_data() {
+        QTest::addColumn<bool>("exercise");
+        QTest::newRow("welcome screen, backdrop enabled") << false;
+        QTest::newRow("exercise, backdrop disabled") << true;
+    }
+    void backdropHandsTheActivationBack() {
+        QFETCH(bool, exercise);
+        TestProgram t;
+        Program& p = t.program();
+        if (exercise)
+            t.main().setEnabled(false);
+        auto& probe = p.screen<ProbeScreen>();
+        p.ShowScreen(probe);
+        QTRY_COMPARE(QApplication::activeWindow(), &probe);
+        ActivationCount backdrop(t.main());
+        t.main().activateWindow();
+        QTRY_VERIFY(backdrop.count > 0);
+        QTRY_COMPARE(QApplication::activeWindow(), &probe);
+        QCOMPARE(p.activeScreen(), &probe);
+        QCOMPARE(probe.activations, 1);
+    }
+
+    // However the window system minimised them, the backdrop and the screen come back.
+    void nothingStaysMinimised() {
+        TestProgram t;
+        auto& welcome = t.program().screen<frmmecenaat1>();
+        welcome.setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!welcome.isMinimized());
+        t.main().setWindowState(t.main().windowState() | Qt::WindowMinimized);
+        QTRY_VERIFY(!t.main().isMinimized());
+        QVERIFY(t.main().isMaximized());
+        QCOMPARE(t.program().activeScreen(), &welcome);
+    }
+
+    // The title bar's close does what the screen's own return button does, while the screen
+    // offers it; screens without one stay.
+    void titleBarCloseIsTheReturnButton() {
+        TestProgram t;
+        Program& p = t.program();
+        const auto closeByTitleBar = [](QWidget& screen) {
+            QVERIFY(!screen.close());
+            QApplication::processEvents();
+        };
+        auto& welcome = p.screen<frmmecenaat1>();
+        closeByTitleBar(welcome);
+        QCOMPARE(p.activeScreen(), &welcome);
+        TestProgram::click(welcome.cmdkombinnen);
+        TestProgram::click(p.screen<frmkiesbasis>().cmdkies);
+        auto& column = p.screen<frmmaal2>();
+        closeByTitleBar(column); // the way back is offered after a series
+        QCOMPARE(p.activeScreen(), &column);
+        TestProgram::click(column.cmdstart);
+        TestProgram::click(column.cmdaklas);
+        auto& room = p.screen<Aklas>();
+        QVERIFY(room.Cmdterug->isVisible());
+        closeByTitleBar(room);
+        QCOMPARE(p.activeScreen(), &column);
+        QVERIFY(!room.isVisible());
+        // The menu's way out is its stop button: on to the closing screen.
+        column.cmdstop2->setVisible(true);
+        closeByTitleBar(column);
+        auto& menu = p.screen<frmkiesbasis>();
+        QCOMPARE(p.activeScreen(), &menu);
+        closeByTitleBar(menu);
+        QCOMPARE(p.activeScreen(), &p.screen<frminfo>());
+        QVERIFY(t.main().isEnabled());
     }
 
     // Every button and box a pupil can reach has a name for assistive technology.

@@ -39,7 +39,9 @@ done
 desktop=$stage/share/applications/$id.desktop
 out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
 [ -z "$out" ] || fail "desktop-file-validate: $out"
-exec_cmd=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+# Exec=env QT_QPA_PLATFORM=xcb zefranol: the program, on X11 also on a Wayland desktop.
+exec_cmd=$(sed -n 's/^Exec=env QT_QPA_PLATFORM=xcb \([^ ]*\).*/\1/p' "$desktop")
+[ -n "$exec_cmd" ] || fail "the desktop entry does not start the program on X11: $(grep ^Exec= "$desktop")"
 [ -x "$stage/bin/$exec_cmd" ] || fail "the desktop entry starts '$exec_cmd', which is not installed"
 grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
 
@@ -67,4 +69,5 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libc6; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = xwayland ] || fail "the package does not recommend xwayland"
 echo "install and package hold the $(wc -l <"$work/expected.txt") files; depends: $depends"
