@@ -346,8 +346,8 @@ private slots:
         auto& welcome = p.screen<frmmecenaat1>();
         closeByTitleBar(welcome);
         QCOMPARE(p.activeScreen(), &welcome);
-        TestProgram::click(welcome.cmdkombinnen);
-        TestProgram::click(p.screen<frmkiesbasis>().cmdkies);
+        TestProgram::click(t.find<QPushButton, frmmecenaat1>("cmdkombinnen"));
+        TestProgram::click(t.find<QPushButton, frmkiesbasis>("cmdkies"));
         auto& column = p.screen<frmmaal2>();
         closeByTitleBar(column); // the way back is offered after a series
         QCOMPARE(p.activeScreen(), &column);
