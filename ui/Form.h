@@ -73,7 +73,4 @@ private:
     bool enterClicks_ = true;
 };
 
-// The older way of binding, by a name lookup after the build; screens move to ZEF_CONTROL.
-#define BIND(member) (member = this->template control<std::remove_pointer_t<decltype(member)>>(#member))
-
 } // namespace ui

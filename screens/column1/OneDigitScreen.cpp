@@ -72,11 +72,11 @@ void OneDigitScreen::ClearBoard() {
     // can show buttons or the keypad; the keypad is closed again below.
     for (TextBox* box : {txt1, txt10, txt100, txtmaler, txteenheid, txttiental, txthonderdtal, txtduizendtal})
         box->setText(QString());
-    verdict_->Clear();
+    verdict_->clear();
     keypad_->HideKeypad();
 }
 
-void OneDigitScreen::ShowProblem() {
+void OneDigitScreen::showProblem() {
     const zef::ColumnExercise& ex = working.exercise;
     working.onBoard = true;
     txt1->setText(QString::number(ex.digitE));
@@ -88,7 +88,7 @@ void OneDigitScreen::ShowProblem() {
     announce(this, text(zef::MultiplicandText(ex)) + QStringLiteral(" x ") + QString::number(ex.maler));
 }
 
-const zef::AnswerReading& OneDigitScreen::ReadBoxes() {
+const zef::AnswerReading& OneDigitScreen::readBoxes() {
     // Each repair runs that box's change reaction, the hidden thousands box included.
     for (TextBox* box : {txteenheid, txttiental, txthonderdtal, txtduizendtal})
         if (!zef::IsNumber(plain(box->text())))
@@ -100,9 +100,9 @@ const zef::AnswerReading& OneDigitScreen::ReadBoxes() {
     return working.answer;
 }
 
-bool OneDigitScreen::ShowVerdict() {
+bool OneDigitScreen::showVerdict() {
     const bool right = working.onBoard && zef::Judge(working.exercise, working.answer) == zef::Verdict::Correct;
-    verdict_->Show(right, program.random());
+    verdict_->show(right, program.random());
     return right;
 }
 

@@ -86,13 +86,13 @@ protected:
     void ClearBoard();
     // The problem boxes of the exercise drawn last, now on the board; the thousands box is
     // shown when the product has four digits.
-    void ShowProblem();
+    void showProblem();
     // Repairs the answer row (a box that does not hold a number becomes "0", its change
     // reaction running) and reads it by the true value of every box.
-    const zef::AnswerReading& ReadBoxes();
+    const zef::AnswerReading& readBoxes();
     // The verdict on the answer read last; true when it is right. With no exercise on the
     // board there is nothing to reach, and no answer is right.
-    bool ShowVerdict();
+    bool showVerdict();
     void FocusNextBox();
     // The order of work for Tab: start, the answer from the units leftwards, the carry
     // notes, then the screen's own buttons in the order given.

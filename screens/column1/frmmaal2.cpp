@@ -107,13 +107,13 @@ void frmmaal2::ClearExercise() {
 // The colours of every slot but the last, and the count.
 void frmmaal2::ResetSeries() {
     for (int i = 0; i < SeriesSlots - 1; ++i)
-        series_->Whiten(i);
-    series_->Restart();
+        series_->whiten(i);
+    series_->restart();
 }
 
-void frmmaal2::Record(const QString& line, int back) {
+void frmmaal2::record(const QString& line, int back) {
     txtresultaat->setText(line);
-    series_->Record(plain(line), back);
+    series_->record(plain(line), back);
 }
 
 // ---------------------------------------------------------------- load and activation
@@ -122,12 +122,12 @@ void frmmaal2::Form_Load() {
     ClearExercise();
     lblmededeling->setText(QStringLiteral("start een oefening met een klik op het vliegtuig"));
     CentreOnScreen(*this);
-    correctTotal = scoring::MenuTotal(program);
+    correctTotal = scoring::menuTotal(program);
 }
 
 void frmmaal2::Form_Activate() {
     CentreOnScreen(*this);
-    correctTotal = scoring::MenuTotal(program);
+    correctTotal = scoring::menuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -141,7 +141,7 @@ void frmmaal2::cmdstart_Click() {
     keypad().cmdCreate->setVisible(true);
     lblmededeling->setText(QStringLiteral("je kunt zelfs naar de A-klas om de tafel van ") + QString::number(maler) +
                            QStringLiteral(" te oefenen"));
-    ShowProblem();
+    showProblem();
     requestFocus(txteenheid);
     cmdstart->setVisible(false);
     cmdcontrole->setVisible(true);
@@ -149,15 +149,15 @@ void frmmaal2::cmdstart_Click() {
 }
 
 void frmmaal2::cmdcontrole_Click() {
-    const zef::AnswerReading& reading = ReadBoxes();
-    if (ShowVerdict())
-        correctTotal = scoring::Raised(correctTotal);
+    const zef::AnswerReading& reading = readBoxes();
+    if (showVerdict())
+        correctTotal = scoring::raised(correctTotal);
 
     // The answer is compared by its true value, however many digits were pasted in.
     const zef::Verdict verdict = zef::Judge(working.exercise, reading);
     const QString line = text(zef::ResultLine(working.exercise, reading, verdict));
     if (verdict == zef::Verdict::Correct)
-        Record(line, Green);
+        record(line, Green);
     if (series_->count() == ShownSlots) {
         cmdnieuw->setVisible(true);
         cmdstop->setVisible(true);
@@ -169,14 +169,14 @@ void frmmaal2::cmdcontrole_Click() {
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            Record(line, LightRed);
+            record(line, LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
             if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            Record(line, LightRed);
+            record(line, LightRed);
         }
     } else {
         cmdstop->setVisible(true);
@@ -202,7 +202,7 @@ void frmmaal2::cmdcontrole_Click() {
 void frmmaal2::cmdnieuw_Click() {
     ClearExercise();
     ResetSeries();
-    series_->Empty();
+    series_->empty();
     cmdstop2->setVisible(false);
     cmdcontrole->setVisible(false);
     cmdnieuw->setVisible(false);
@@ -215,7 +215,7 @@ void frmmaal2::cmdnieuw_Click() {
 void frmmaal2::cmdstop_Click() {
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
-    series_->Empty();
+    series_->empty();
     cmdstop->setVisible(false);
     ClearExercise();
     lblmededeling->setText(QStringLiteral(" Wil je stoppen?"));
@@ -224,7 +224,7 @@ void frmmaal2::cmdstop_Click() {
 void frmmaal2::cmdstop2_Click() {
     ClearExercise();
     cmdstop2->setVisible(false);
-    series_->Empty();
+    series_->empty();
     frmkiesbasis& menu = program.screen<frmkiesbasis>();
     program.ShowScreen(menu);
     program.HideScreen(*this);

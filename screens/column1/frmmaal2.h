@@ -68,7 +68,7 @@ private:
     void ClearExercise();
     void ResetSeries();
     // The record line of the last check, through txtresultaat, into the next series slot.
-    void Record(const QString& line, int back);
+    void record(const QString& line, int back);
 
     ui::TextBox* txtresultaat = nullptr;
     int correctTotal = 0;

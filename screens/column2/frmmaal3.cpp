@@ -116,12 +116,12 @@ QString frmmaal3::secondRowText() const {
 
 // A twelfth record's slot does not exist and is left alone.
 void frmmaal3::ResetRecordHighlight() {
-    series_->Whiten(series_->count());
+    series_->whiten(series_->count());
 }
 
-void frmmaal3::Record(const QString& line, int back) {
+void frmmaal3::record(const QString& line, int back) {
     txtresultaat->setText(line);
-    series_->Record(plain(line), back);
+    series_->record(plain(line), back);
 }
 
 // ---------------------------------------------------------------- procedures
@@ -132,7 +132,7 @@ void frmmaal3::ClearBoard() {
     txtduizendtal->setVisible(false);
     for (TextBox* b : {txt1, txt10, txt100, txteenheid, txttiental, txthonderdtal, txtduizendtal})
         b->setText(QString());
-    verdict_->Clear();
+    verdict_->clear();
     keypad_->HideKeypad();
     for (TextBox* b : {txtresultaat, txtleeg2, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
         b->setText(QString());
@@ -187,7 +187,7 @@ void frmmaal3::Form_Load() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = scoring::MenuTotal(program);
+    correctTotal = scoring::menuTotal(program);
 }
 
 // Every activation clears the board; the series goes on.
@@ -195,7 +195,7 @@ void frmmaal3::Form_Activate() {
     ClearBoard();
     status(StartHint);
     CentreOnScreen(*this);
-    correctTotal = scoring::MenuTotal(program);
+    correctTotal = scoring::menuTotal(program);
 }
 
 // ---------------------------------------------------------------- buttons
@@ -268,10 +268,10 @@ void frmmaal3::cmdcontrole_Click() {
     const bool right = verdict == zef::Verdict::Correct;
     const QString line = text(zef::TwoDigitResultLine(working.exercise, working.sum, verdict));
 
-    verdict_->Show(right, program.random());
+    verdict_->show(right, program.random());
     if (right) {
-        correctTotal = scoring::Raised(correctTotal);
-        Record(line, Green);
+        correctTotal = scoring::raised(correctTotal);
+        record(line, Green);
     }
     if (series_->count() == ShownSlots)
         cmdstop->setVisible(true);
@@ -281,14 +281,14 @@ void frmmaal3::cmdcontrole_Click() {
                 cmdstop2->setVisible(true);
                 cmdstart->setVisible(false);
             }
-            Record(line, LightRed);
+            record(line, LightRed);
         }
         if (verdict == zef::Verdict::TooSmall) {
             if (series_->count() == ShownSlots) {
                 cmdnieuw->setVisible(false);
                 cmdstop->setVisible(true);
             }
-            Record(line, LightRed);
+            record(line, LightRed);
         }
     } else {
         cmdstop->setVisible(true);
@@ -311,7 +311,7 @@ void frmmaal3::cmdcontrole_Click() {
 void frmmaal3::cmdnieuw_Click() {
     ClearBoard();
     ResetRecordHighlight();
-    series_->Empty();
+    series_->empty();
     cmdcontrole->setVisible(false);
     cmdnieuw->setVisible(false);
     cmdstop->setVisible(false);
@@ -323,7 +323,7 @@ void frmmaal3::cmdnieuw_Click() {
 void frmmaal3::cmdstop_Click() {
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
-    series_->Empty();
+    series_->empty();
     cmdnieuw->setVisible(false);
     cmdstop->setVisible(false);
     ClearBoard();
@@ -343,14 +343,14 @@ void frmmaal3::cmdstop2_Click() {
 
 void frmmaal3::txteenheid_Change() {
     requestFocus(txttiental);
-    EmptyNote();
+    emptyNote();
     status(AklasHint);
     Lbltrainer->setVisible(false);
 }
 
 void frmmaal3::txttiental_Change() {
     requestFocus(txthonderdtal);
-    EmptyNote();
+    emptyNote();
     status(NoteHint);
     Lbltrainer->setVisible(false);
 }
@@ -359,13 +359,13 @@ void frmmaal3::txthonderdtal_Change() {
     if (isShown(txtduizendtal))
         requestFocus(txtduizendtal);
     else
-        StartSecondRow();
-    EmptyNote();
+        startSecondRow();
+    emptyNote();
 }
 
 void frmmaal3::txtduizendtal_Change() {
-    EmptyNote();
-    StartSecondRow();
+    emptyNote();
+    startSecondRow();
 }
 
 // The units place of the second row holds only its point, whatever is typed there.
@@ -378,14 +378,14 @@ void frmmaal3::txtleeg2_Change() {
 
 void frmmaal3::txttiental2_Change() {
     requestFocus(txthonderdtal2);
-    EmptyNote();
+    emptyNote();
     status(NoteHint);
     Lbltrainer->setVisible(false);
 }
 
 void frmmaal3::txthonderdtal2_Change() {
     requestFocus(txtduizendtal2);
-    EmptyNote();
+    emptyNote();
     Lbltrainer->setVisible(false);
 }
 
@@ -394,14 +394,14 @@ void frmmaal3::txtduizendtal2_Change() {
         requestFocus(txttienduizendtal2);
         Lbltrainer->setVisible(false);
     } else {
-        StartSum();
+        startSum();
     }
-    EmptyNote();
+    emptyNote();
 }
 
 void frmmaal3::txttienduizendtal2_Change() {
-    EmptyNote();
-    StartSum();
+    emptyNote();
+    startSum();
 }
 
 void frmmaal3::txtuitkomstE_Change() {
@@ -420,11 +420,11 @@ void frmmaal3::txtuitkomstD_Change() {
     if (isShown(txtuitkomstTD))
         requestFocus(txtuitkomstTD);
     else
-        OfferCheck(CheckHint);
+        offerCheck(CheckHint);
 }
 
 void frmmaal3::txtuitkomstTD_Change() {
-    OfferCheck(SumHint);
+    offerCheck(SumHint);
 }
 
 void frmmaal3::txtleeg2_Click() {
@@ -438,13 +438,13 @@ void frmmaal3::retype(TextBox* box) {
 }
 
 // A note lives until the next digit of a row is typed.
-void frmmaal3::EmptyNote() {
+void frmmaal3::emptyNote() {
     keypad_->txthulp->setText(QString());
 }
 
 // The first row is complete: the second row starts in its tens place; its units place
 // only ever holds the point.
-void frmmaal3::StartSecondRow() {
+void frmmaal3::startSecondRow() {
     // The point runs txtleeg2's own reaction, which puts up its hint: the second row's
     // text must come after it.
     txtleeg2->setText(QStringLiteral("."));
@@ -456,7 +456,7 @@ void frmmaal3::StartSecondRow() {
 }
 
 // The second row is complete: the keypad and the reminder go, the sum starts at its units.
-void frmmaal3::StartSum() {
+void frmmaal3::startSum() {
     requestFocus(txtuitkomstE);
     status(SumHint);
     HideKeypad();
@@ -465,7 +465,7 @@ void frmmaal3::StartSum() {
 }
 
 // The last sum box is filled: the check is offered.
-void frmmaal3::OfferCheck(const QString& text) {
+void frmmaal3::offerCheck(const QString& text) {
     cmdcontrole->setVisible(true);
     requestFocus(cmdcontrole);
     status(text);

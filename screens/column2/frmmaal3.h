@@ -139,16 +139,16 @@ private:
     void ResetRecordHighlight();
 
     // The steps the guided entry shares.
-    void EmptyNote();
-    void StartSecondRow();
-    void StartSum();
-    void OfferCheck(const QString& text);
+    void emptyNote();
+    void startSecondRow();
+    void startSum();
+    void offerCheck(const QString& text);
 
     void retype(ui::TextBox* box);
     void status(const QString& text);
     QString secondRowText() const;
     // The record line of the last check, through txtresultaat, into the next series slot.
-    void Record(const QString& line, int back);
+    void record(const QString& line, int back);
 
     struct Working {
         zef::TwoDigitExercise exercise; // kept when the board is cleared: the record line uses it

@@ -116,7 +116,7 @@ void frmmaal::ClearExercise() {
         paint(box, White, Black);
 }
 
-void frmmaal::ShowRest(TextBox* box, const std::string& rest, const std::string& carry) {
+void frmmaal::showRest(TextBox* box, const std::string& rest, const std::string& carry) {
     box->setText(QString());
     requestFocus(box);
     box->setText(worked(rest));
@@ -144,7 +144,7 @@ void frmmaal::cmdstart_Click() {
     ClearExercise();
     working.exercise = zef::MakeExercise(program.random());
     const zef::ColumnExercise& ex = working.exercise;
-    ShowProblem();
+    showProblem();
     // The column products before carrying; writing them opens the keypad.
     txteenheid->setText(QString::number(ex.maler * ex.digitE));
     txttiental->setText(QString::number(ex.maler * ex.digitT));
@@ -165,8 +165,8 @@ void frmmaal::cmdstart_Click() {
 
 void frmmaal::cmdcontrole_Click() {
     // A product the pupil did not click counts with its full value in its place.
-    ReadBoxes();
-    ShowVerdict();
+    readBoxes();
+    showVerdict();
     lblmededeling->setText(QStringLiteral(" start een nieuwe oefening of klik 'stop' "));
     cmdstop2->setVisible(true);
     cmdstart->setVisible(true);
@@ -189,15 +189,15 @@ void frmmaal::cmdCreate_Click() {
 // ---------------------------------------------------------------- answer boxes
 
 void frmmaal::txteenheid_Click() {
-    ShowRest(txteenheid, working.exercise.restE, working.exercise.plusT);
+    showRest(txteenheid, working.exercise.restE, working.exercise.plusT);
 }
 
 void frmmaal::txttiental_Click() {
-    ShowRest(txttiental, working.exercise.restT, working.exercise.plusH);
+    showRest(txttiental, working.exercise.restT, working.exercise.plusH);
 }
 
 void frmmaal::txthonderdtal_Click() {
-    ShowRest(txthonderdtal, working.exercise.restH, working.exercise.plusD);
+    showRest(txthonderdtal, working.exercise.restH, working.exercise.plusD);
     // The thousands carry goes straight into its box (hidden when it is 0), so the
     // note is not needed any more.
     txtduizendtal->setText(worked(working.exercise.plusD));

@@ -47,7 +47,7 @@ private:
     void ClearExercise();
     // A column box clicked: the digit that stays replaces the product, the carry goes
     // into the note and the box turns green.
-    void ShowRest(ui::TextBox* box, const std::string& rest, const std::string& carry);
+    void showRest(ui::TextBox* box, const std::string& rest, const std::string& carry);
 
     ui::TextBox* txtresultaat = nullptr;
 };

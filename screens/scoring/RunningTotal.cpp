@@ -6,7 +6,7 @@
 
 namespace scoring {
 
-int MenuTotal(Program& program) {
+int menuTotal(Program& program) {
     bool ok = false;
     const int value = program.screen<frmkiesbasis>().lblgemaakt->text().toInt(&ok);
     return ok ? std::clamp(value, 0, MostCorrect) : 0;

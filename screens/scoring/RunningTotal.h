@@ -11,9 +11,9 @@ namespace scoring {
 inline constexpr int MostCorrect = 32767;
 
 // The menu's total; 0 when lblgemaakt holds no number, and never below 0 or past MostCorrect.
-int MenuTotal(Program& program);
+int menuTotal(Program& program);
 // The total after one more correct check.
-constexpr int Raised(int total) {
+constexpr int raised(int total) {
     return std::min(total + 1, MostCorrect);
 }
 

@@ -35,7 +35,7 @@ SeriesRecords::SeriesRecords(QWidget& host, const SeriesLayout& layout) {
     }
 }
 
-void SeriesRecords::Record(const std::string& line, int back) {
+void SeriesRecords::record(const std::string& line, int back) {
     if (count_ >= Slots)
         return;
     Txtoef1[count_]->setText(QString::fromStdString(line));
@@ -43,7 +43,7 @@ void SeriesRecords::Record(const std::string& line, int back) {
     ++count_;
 }
 
-void SeriesRecords::Empty() {
+void SeriesRecords::empty() {
     for (TextBox* slot : Txtoef1) {
         slot->setText(QString());
         slot->setBackColour(rgb(White));
@@ -51,7 +51,7 @@ void SeriesRecords::Empty() {
     count_ = 0;
 }
 
-void SeriesRecords::Whiten(int slot) {
+void SeriesRecords::whiten(int slot) {
     if (slot < 0 || slot >= Slots)
         return;
     Txtoef1[slot]->setBackColour(rgb(White));

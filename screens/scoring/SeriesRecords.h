@@ -34,13 +34,13 @@ public:
 
     // Writes line into the next slot with background back. Going on past five records
     // fills the hidden slots; once all eleven are used, further records are dropped.
-    void Record(const std::string& line, int back);
+    void record(const std::string& line, int back);
     // Every slot empty on white; the next record goes into slot 0.
-    void Empty();
+    void empty();
     // One slot white with black text; a slot past the last is left alone.
-    void Whiten(int slot);
+    void whiten(int slot);
     // The next record goes into slot 0; the slots keep what they hold.
-    void Restart() { count_ = 0; }
+    void restart() { count_ = 0; }
 
     int count() const { return count_; }
 

@@ -43,7 +43,7 @@ VerdictPanel::VerdictPanel(QWidget& host, const VerdictLayout& layout) {
     speakChanges(lbloordeel);
 }
 
-void VerdictPanel::ShowCorrect(zef::RandomSource& rng) {
+void VerdictPanel::showCorrect(zef::RandomSource& rng) {
     lbloordeel->setBackColour(rgb(Green));
     lbloordeel->setText(QStringLiteral(" P R I M A "));
     lbloordeel->setForeColour(rgb(Black));
@@ -52,21 +52,21 @@ void VerdictPanel::ShowCorrect(zef::RandomSource& rng) {
     imgpop1[std::clamp(k, 1, RewardChoices) - 1]->setVisible(true);
 }
 
-void VerdictPanel::ShowWrong() {
+void VerdictPanel::showWrong() {
     lbloordeel->setBackColour(rgb(Red));
     lbloordeel->setText(QStringLiteral(" F O U T "));
     lbloordeel->setForeColour(rgb(White));
     shpoordeel->setFill(rgb(Red));
 }
 
-void VerdictPanel::Show(bool right, zef::RandomSource& rng) {
+void VerdictPanel::show(bool right, zef::RandomSource& rng) {
     if (right)
-        ShowCorrect(rng);
+        showCorrect(rng);
     else
-        ShowWrong();
+        showWrong();
 }
 
-void VerdictPanel::Clear() {
+void VerdictPanel::clear() {
     for (Picture* picture : imgpop1)
         picture->setVisible(false);
     lbloordeel->setBackColour(rgb(White));

@@ -51,13 +51,13 @@ public:
 
     // " P R I M A " in black on green and one reward picture, drawn after a fresh seed
     // from the first six: the seventh picture is never shown.
-    void ShowCorrect(zef::RandomSource& rng);
+    void showCorrect(zef::RandomSource& rng);
     // " F O U T " in white on red; the panel turns red as well.
-    void ShowWrong();
+    void showWrong();
     // The one or the other.
-    void Show(bool right, zef::RandomSource& rng);
+    void show(bool right, zef::RandomSource& rng);
     // Pictures hidden, label empty and black on white, panel white.
-    void Clear();
+    void clear();
 
     ui::Label* lbloordeel = nullptr;
     ui::Shape* shpoordeel = nullptr;
