@@ -98,7 +98,9 @@ void Program::start() {
     main.setAttribute(Qt::WA_ShowWithoutActivating);
     main.show();
     main.Form_Load();
-    if (active_ && active_->windowHandle() && main.windowHandle())
+    // A Wayland compositor shows a child window only after its parent has content.
+    if (active_ && active_->windowHandle() && main.windowHandle() &&
+        QGuiApplication::platformName() != QLatin1String("wayland"))
         new FrontPaintedFirst(main.windowHandle(), active_->windowHandle());
     if (active_) {
         active_->raise();
