@@ -17,6 +17,7 @@ import time
 import tty
 
 import pyatspi
+from accessible_tree import walk
 
 RUNTIME = os.environ["ZEF_ORCA_RUNTIME"]
 SAID = re.compile(r"SPEECH OUTPUT: '(.*)' ?\{.*\}\s*$")
@@ -171,14 +172,6 @@ class Pupil:
     def stop(self):
         stop(self.program)
         self.orca.stop()
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def heard(said, words):

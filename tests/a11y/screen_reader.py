@@ -5,6 +5,7 @@ import sys
 import time
 
 import pyatspi
+from accessible_tree import walk
 from gi.repository import GLib
 
 TIMEOUT = 30.0
@@ -33,14 +34,6 @@ def the_program():
                 return app
         pump(0.2)
     sys.exit("the program never joined the accessibility bus")
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def find(app, role, name=None, description=None):

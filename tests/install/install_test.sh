@@ -23,7 +23,7 @@ expected() {
 expected | sort >"$work/expected.txt"
 
 # The staged install.
-DESTDIR="$work/stage" "$cmake" --install "$build" --prefix /usr >"$work/install.log"
+DESTDIR="$work/stage" timeout 120 "$cmake" --install "$build" --prefix /usr >"$work/install.log"
 stage=$work/stage/usr
 (cd "$stage" && find . ! -type d -printf '%P\n' | sort) >"$work/staged.txt"
 diff -u "$work/expected.txt" "$work/staged.txt" || fail "the staged install holds other files"
@@ -55,7 +55,7 @@ out=$(appstreamcli validate-tree --no-net "$work/stage" 2>&1) || fail "appstream
 ! grep -qE '^ *[EW]: ' <<<"$out" || fail "appstreamcli: $out"
 
 # The Debian package.
-"$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
+timeout 150 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$work/pkg" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log" >&2; fail "cpack could not build the package"; }
 debs=("$work"/pkg/zefranol_"$version"-*.deb)
 [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "no single zefranol_$version .deb"

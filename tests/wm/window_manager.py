@@ -7,6 +7,9 @@ import os, re, subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "a11y"))
+from accessible_tree import walk  # noqa: E402
+
 PROGRAM, SHOTS = sys.argv[1], os.environ.get("ZEF_SHOTS", "")  # by hand: a folder for screenshots
 WAIT = 8.0  # the longest any one step may take
 BACKDROP = " Alle kinderen moeten alle kansen krijgen."
@@ -87,13 +90,6 @@ def expect_front(caption, what):
 def click_at(px, py):
     x("xdotool", "mousemove", px, py, "click", "1")
     pump(0.1)
-
-
-def walk(node):
-    yield node
-    for child in (node.getChildAtIndex(i) for i in range(node.childCount)):
-        if child is not None:
-            yield from walk(child)
 
 
 class Program:

@@ -7,14 +7,8 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 if [ "${2:-}" != "--inside" ]; then
-  runtime=$(mktemp -d)
-  trap 'rm -rf "$runtime"' EXIT
-  chmod 700 "$runtime"
-  export XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory
-  # dbus-run-session's complaint about the file limit is harmless here.
-  dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/window_manager_test.sh" "$program" --inside \
-    2> >(grep -v 'Failed to set fd limit' >&2)
-  exit $?
+  . "$here/../support/private_session.sh"
+  run_privately "$here/window_manager_test.sh" "$program" 85
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
