@@ -5,6 +5,7 @@
 #include "ui/Form.h"
 #include "ui/Keyboard.h"
 #include "ui/Look.h"
+#include "ui/PictureStore.h"
 #include "ui/Touch.h"
 #include "ui/Twips.h"
 
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWindow>
 
@@ -106,6 +108,12 @@ void Program::start() {
         active_->raise();
         active_->activateWindow();
     }
+}
+
+void Program::keepPicturesBetweenRuns() {
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty())
+        ui::pictureStore::setFolder(cache + QStringLiteral("/zefranol/pictures"));
 }
 
 void Program::end() {

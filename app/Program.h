@@ -25,6 +25,8 @@ public:
 
     // Start-up: the main window's load step (welcome screen in front), then the main window.
     void start();
+    // Pictures drawn in one run are kept for the next, in the user's cache folder.
+    static void keepPicturesBetweenRuns();
 
     // Ending the program: by default every screen timer stops, every window closes and
     // the event loop ends with status 0.

@@ -65,6 +65,7 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    Program::keepPicturesBetweenRuns(); // as the program itself starts
     Program program;
     FirstPaints watcher(&program.screen<frmmecenaat1>(), &program.mainWindow());
     app.installEventFilter(&watcher);

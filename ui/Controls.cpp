@@ -1,6 +1,7 @@
 #include "ui/Controls.h"
 
 #include "ui/Keyboard.h"
+#include "ui/PictureStore.h"
 #include "ui/Speech.h"
 
 #include <QAccessible>
@@ -205,11 +206,16 @@ void DrawnPicture::paint(QPainter& painter, const QRect& area, qreal pixelRatio)
         return;
     const QSize device = (QSizeF(area.size()) * pixelRatio).toSize();
     if (pixels_.size() != device) {
-        if (!drawing_)
-            drawing_ = loadPicture(resource_);
-        if (!drawing_->isValid())
-            return;
-        pixels_ = QPixmap::fromImage(drawPicture(*drawing_, area.size(), pixelRatio));
+        QImage drawn = pictureStore::find(resource_, device, pixelRatio);
+        if (drawn.isNull()) {
+            if (!drawing_)
+                drawing_ = loadPicture(resource_);
+            if (!drawing_->isValid())
+                return;
+            drawn = drawPicture(*drawing_, area.size(), pixelRatio);
+            pictureStore::keep(resource_, drawn);
+        }
+        pixels_ = QPixmap::fromImage(std::move(drawn));
     }
     painter.drawPixmap(area.topLeft(), pixels_);
 }

@@ -86,7 +86,8 @@ protected:
 };
 
 // A picture drawing and the pixmap it was last drawn into: repaints of the same size
-// (a focus frame, a caption, a window brought back to the front) only copy the pixmap.
+// (a focus frame, a caption, a window brought back to the front) only copy the pixmap,
+// and a size drawn in an earlier run comes from the picture store (ui/PictureStore.h).
 class DrawnPicture {
 public:
     void load(const QString& resource);

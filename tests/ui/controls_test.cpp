@@ -4,12 +4,17 @@
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Look.h"
+#include "ui/PictureStore.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -216,6 +221,47 @@ private slots:
         }
         picture->releasePixels();
         QCOMPARE_LE(largestDifference(shown(*picture), drawnDirectly(QSize(32, 28))), 3);
+    }
+
+    // A picture drawn in one run is kept for the next, pixel for pixel. A kept file that is
+    // damaged, or a folder that cannot be written to, only means the picture is drawn again.
+    void picturesAreKeptBetweenRuns() {
+        QTemporaryDir store;
+        pictureStore::setFolder(store.path());
+        const auto forget = qScopeGuard([] { pictureStore::setFolder(QString()); });
+        const QString resource = pictureResource("logo.svg");
+        const QSize size(32, 28);
+        const QImage drawn = drawPicture(*loadPicture(resource), size);
+        auto shownInANewRun = [&] {
+            Picture picture;
+            picture.setPicture(resource);
+            picture.resize(size);
+            picture.grab();
+            return picture.drawnPixels().toImage();
+        };
+        QCOMPARE(shownInANewRun(), drawn);
+        pictureStore::writeKept();
+        const QStringList kept = QDir(store.path()).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(pictureStore::find(resource, size, 1.0), drawn);
+
+        // What the next run shows is what was kept, not drawn anew (half see-through, as an
+        // opaque picture would be shown in a pixel format of its own).
+        QImage blue(size, QImage::Format_ARGB32_Premultiplied);
+        blue.fill(QColor(0, 0, 255, 128));
+        pictureStore::keep(resource, blue);
+        pictureStore::writeKept();
+        QCOMPARE(shownInANewRun(), blue);
+        QCOMPARE(QDir(store.path()).entryList(QDir::Files), kept);
+
+        QVERIFY(QFile::resize(store.filePath(kept.first()), 100));
+        QCOMPARE(shownInANewRun(), drawn);
+        pictureStore::writeKept();
+        QCOMPARE(pictureStore::find(resource, size, 1.0), drawn);
+
+        pictureStore::setFolder(store.filePath(kept.first()) + QStringLiteral("/pictures"));
+        QCOMPARE(shownInANewRun(), drawn);
+        pictureStore::writeKept();
     }
 
     // A caption too wide for its button and too tall to wrap (the table button "x 10")
