@@ -25,21 +25,38 @@ xcb_connection_t* x11Connection() {
     return x11 ? x11->connection() : nullptr;
 }
 
-xcb_atom_t atomNamed(xcb_connection_t* connection, const char* name) {
-    const auto cookie = xcb_intern_atom(connection, false, uint16_t(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    if (!reply)
-        return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
+// The atoms the frame question needs, asked for together (one round trip to the X server)
+// and only once.
+struct FrameAtoms {
+    xcb_atom_t extents = XCB_ATOM_NONE, request = XCB_ATOM_NONE, supported = XCB_ATOM_NONE;
+};
+
+const FrameAtoms& frameAtoms(xcb_connection_t* connection) {
+    static const FrameAtoms atoms = [connection] {
+        const char* const names[] = {"_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS", "_NET_SUPPORTED"};
+        xcb_intern_atom_cookie_t asked[3];
+        for (int i = 0; i < 3; ++i)
+            asked[i] = xcb_intern_atom(connection, false, uint16_t(std::strlen(names[i])), names[i]);
+        xcb_atom_t got[3] = {XCB_ATOM_NONE, XCB_ATOM_NONE, XCB_ATOM_NONE};
+        for (int i = 0; i < 3; ++i)
+            if (xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, asked[i], nullptr)) {
+                got[i] = reply->atom;
+                std::free(reply);
+            }
+        return FrameAtoms{got[0], got[1], got[2]};
+    }();
+    return atoms;
 }
 
-// Reads a 32-bit property of window as a list of numbers.
-std::vector<quint32> property32(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name, xcb_atom_t type) {
+xcb_get_property_cookie_t askProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t name,
+                                      xcb_atom_t type) {
+    return xcb_get_property(connection, false, window, name, type, 0, 4096);
+}
+
+// The answer to askProperty: a 32-bit property as a list of numbers.
+std::vector<quint32> property32(xcb_connection_t* connection, xcb_get_property_cookie_t asked) {
     std::vector<quint32> values;
-    const auto cookie = xcb_get_property(connection, false, window, name, type, 0, 4096);
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, nullptr);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, asked, nullptr);
     if (!reply)
         return values;
     if (reply->format == 32) {
@@ -57,28 +74,29 @@ std::vector<quint32> frameExtents(WId id) {
     if (!connection || !id)
         return {};
     const auto window = xcb_window_t(id);
-    static const xcb_atom_t extents = atomNamed(connection, "_NET_FRAME_EXTENTS");
-    static const xcb_atom_t request = atomNamed(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    static const xcb_atom_t supported = atomNamed(connection, "_NET_SUPPORTED");
-    auto frame = property32(connection, window, extents, XCB_ATOM_CARDINAL);
+    const FrameAtoms& atoms = frameAtoms(connection);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    // Both asked before either answer is awaited: one round trip.
+    const auto frameAsked = askProperty(connection, window, atoms.extents, XCB_ATOM_CARDINAL);
+    const auto offeredAsked = askProperty(connection, root, atoms.supported, XCB_ATOM_ATOM);
+    auto frame = property32(connection, frameAsked);
+    const auto offered = property32(connection, offeredAsked);
     if (frame.size() == 4)
         return frame;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const auto offered = property32(connection, root, supported, XCB_ATOM_ATOM);
-    if (std::find(offered.begin(), offered.end(), request) == offered.end())
+    if (std::find(offered.begin(), offered.end(), atoms.request) == offered.end())
         return {};
     xcb_client_message_event_t ask{};
     ask.response_type = XCB_CLIENT_MESSAGE;
     ask.format = 32;
     ask.window = window;
-    ask.type = request;
+    ask.type = atoms.request;
     xcb_send_event(connection, false, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char*>(&ask));
     xcb_flush(connection);
     // A window manager answers within milliseconds; one that does not is not waited for long.
     for (int tries = 0; tries < 100 && frame.size() != 4; ++tries) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        frame = property32(connection, window, extents, XCB_ATOM_CARDINAL);
+        frame = property32(connection, askProperty(connection, window, atoms.extents, XCB_ATOM_CARDINAL));
     }
     return frame.size() == 4 ? frame : std::vector<quint32>{};
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
+#include <QResource>
 #include <QSaveFile>
 #include <QTimer>
 #include <utility>
@@ -55,10 +56,11 @@ QString drawingKey(const QString& resource) {
     if (auto it = keys.constFind(resource); it != keys.cend())
         return *it;
     QString key;
-    QFile file(resource);
-    if (file.open(QIODevice::ReadOnly)) {
+    // The bytes as the program holds them (compressed or not): nothing to unpack.
+    const QResource drawing(resource);
+    if (drawing.isValid() && drawing.data()) {
         QCryptographicHash hash(QCryptographicHash::Md5);
-        hash.addData(file.readAll());
+        hash.addData(QByteArrayView(reinterpret_cast<const char*>(drawing.data()), drawing.size()));
         hash.addData(QByteArrayView(qVersion()));
         key = QString::fromLatin1(hash.result().toHex().left(16));
     }
