@@ -105,6 +105,7 @@ private:
 };
 
 // A drawing rendered into a transparent image of the given size, as every picture is shown.
+// Pictures kept between runs are filed by the program's version: a change here needs a new one.
 QImage drawPicture(QSvgRenderer& drawing, QSize area, qreal pixelRatio = 1.0);
 
 // A button that shows a picture, with its caption (if any) along the bottom edge,

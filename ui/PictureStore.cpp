@@ -49,7 +49,8 @@ QString& storeFolder() {
     return folder;
 }
 
-// What a drawing's pictures are filed under: its bytes, and the Qt that draws them.
+// What a drawing's pictures are filed under: its bytes, the Qt that draws them, and the
+// program's version, so that a program drawing them differently never shows old ones.
 // Worked out once per drawing and run.
 QString drawingKey(const QString& resource) {
     static QHash<QString, QString> keys;
@@ -62,6 +63,7 @@ QString drawingKey(const QString& resource) {
         QCryptographicHash hash(QCryptographicHash::Md5);
         hash.addData(QByteArrayView(reinterpret_cast<const char*>(drawing.data()), drawing.size()));
         hash.addData(QByteArrayView(qVersion()));
+        hash.addData(QByteArrayView(ZEF_VERSION));
         key = QString::fromLatin1(hash.result().toHex().left(16));
     }
     keys.insert(resource, key);

@@ -1,8 +1,9 @@
 #pragma once
 // Drawn pictures kept on disk between runs, so that a screen shown again in a later run
 // copies its pictures instead of parsing and drawing them before its first paint.
-// Each file is named by the drawing it came from (its bytes and the Qt that drew it) and
-// the size it was drawn at, so a changed drawing or size is simply drawn anew.
+// Each file is named by the drawing it came from (its bytes, the Qt that drew it and the
+// program's version) and the size it was drawn at, so a changed drawing, size or program
+// is simply drawn anew.
 #include <QImage>
 #include <QString>
 
