@@ -9,6 +9,8 @@ if [ "${2:-}" != "--inside" ]; then
   . "$here/../support/private_session.sh"
   run_privately "$here/screen_reader_test.sh" "$program" 110
 fi
+# From here on the whole run is bounded by run_privately's limit, and each wait for the
+# program in screen_reader.py by its own deadline.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
 log=$XDG_RUNTIME_DIR/program.log
