@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/MDIForm2.h"
+#include "results/Recorder.h"
 #include "ui/Accessibility.h"
 #include "ui/Form.h"
 #include "ui/Keyboard.h"
@@ -19,7 +20,7 @@
 #include <QTimer>
 #include <QWindow>
 
-Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
+Program::Program() : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()) {
     ui::setupLook();
     ui::setupLanguage();
     ui::installKeyboardRules();
@@ -34,6 +35,29 @@ Program::~Program() {
     // Screens are transient for the main window: let them go first.
     screens_.clear();
     main_.reset();
+    recorder_.reset();
+}
+
+void Program::setRecorder(std::unique_ptr<results::Recorder> recorder) {
+    recorder_ = std::move(recorder);
+}
+
+void Program::setPupil(const QString& name) {
+    pupil_ = name;
+}
+
+const QString& Program::pupil() const {
+    return pupil_;
+}
+
+void Program::keep(results::Check check) {
+    if (!recorder_)
+        return;
+    const results::Check fresh = results::newCheck();
+    check.id = fresh.id;
+    check.moment = fresh.moment;
+    check.pupil = pupil_;
+    recorder_->record(check);
 }
 
 MDIForm2& Program::mainWindow() {
