@@ -103,10 +103,6 @@ private:
     void restoreMinimised();
 
     friend class MDIForm2;
-namespace results {
-struct Check;
-class Recorder;
-} // namespace results
     std::unique_ptr<MDIForm2> main_;
     std::unordered_map<std::type_index, std::unique_ptr<ui::Form>> screens_;
     ui::Form* active_ = nullptr;

@@ -8,6 +8,7 @@
 #include "config/Config.h"
 #include "results/Check.h"
 
+#include <QAtomicInt>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -23,10 +24,10 @@ class Recorder : public QObject {
     Q_OBJECT
 public:
     struct Options {
-        QString localPath;        // the SQLite file; empty: results::localStorePath()
-        config::School school;    // set: every check goes on to this server
-        int retryMs = 2000;       // how soon a failed write or send is tried again
-        int connectSeconds = 3;   // one attempt to reach the server, at most
+        QString localPath;      // the SQLite file; empty: results::localStorePath()
+        config::School school;  // set: every check goes on to this server
+        int retryMs = 2000;     // how soon a failed write or send is tried again
+        int connectSeconds = 3; // one attempt to reach the server, at most
     };
 
     // Null when the settings keep nothing.
@@ -52,6 +53,7 @@ private:
     std::unique_ptr<QThread> writeThread_, sendThread_;
     Writer* writer_ = nullptr;
     Sender* sender_ = nullptr;
+    QAtomicInt writeWaiting_, sendWaiting_;
 };
 
 // This user's login name, the pupil when no class list asks who is there.

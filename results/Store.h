@@ -10,8 +10,10 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace results {
 
@@ -51,10 +53,16 @@ public:
     static QString timeText(const QDateTime& utc);
     static QDateTime fromTimeText(const QString& text);
 
+    // The table's name in this kind's SQL.
+    virtual QString table() const = 0;
+    // A moment as this kind's column takes it.
+    virtual QVariant timeValue(const QDateTime& utc) const = 0;
+    const QString& connectionName() const { return connection_; }
+
 protected:
     Store(Kind kind, QString connection);
     bool fail(const QString& what, const QString& detail);
-    virtual QString insertSql() const = 0;
+    QString insertSql() const;
     QString connection_;
     QString error_;
 
