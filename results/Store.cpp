@@ -181,18 +181,23 @@ QString Store::insertSql() const {
 }
 
 namespace {
+// A text never goes in as NULL: the columns hold '' for "nothing".
+QString text(const QString& s) {
+    return s.isNull() ? QStringLiteral("") : s;
+}
+
 void bindCheck(QSqlQuery& q, const Check& c, const QVariant& time) {
-    q.bindValue(0, c.id);
-    q.bindValue(1, c.pupil);
+    q.bindValue(0, text(c.id));
+    q.bindValue(1, text(c.pupil));
     q.bindValue(2, time);
-    q.bindValue(3, c.screen);
-    q.bindValue(4, c.problem);
-    q.bindValue(5, c.answer);
-    q.bindValue(6, c.row1);
-    q.bindValue(7, c.row2);
-    q.bindValue(8, c.verdict);
+    q.bindValue(3, text(c.screen));
+    q.bindValue(4, text(c.problem));
+    q.bindValue(5, text(c.answer));
+    q.bindValue(6, text(c.row1));
+    q.bindValue(7, text(c.row2));
+    q.bindValue(8, text(c.verdict));
     q.bindValue(9, c.seconds);
-    q.bindValue(10, c.faults);
+    q.bindValue(10, text(c.faults));
     q.bindValue(11, c.multiplier);
     q.bindValue(12, c.carryFaults);
     q.bindValue(13, c.tableFaults);
@@ -205,40 +210,62 @@ bool Store::add(const Check& check) {
 }
 
 long long Store::addAll(const std::vector<Check>& checks) {
-    QSqlDatabase d = db();
-    if (!d.isOpen()) {
-        fail(QStringLiteral("de verbinding is dicht"), {});
-        return -1;
-    }
-    const bool many = checks.size() > 1;
-    if (many && !d.transaction()) {
-        fail(QStringLiteral("kon niet beginnen met opslaan"), d.lastError().text());
-        return -1;
-    }
-    QSqlQuery q(d);
-    if (!q.prepare(insertSql())) {
-        if (many)
-            d.rollback();
-        fail(QStringLiteral("kon niet opslaan"), q.lastError().text());
-        return -1;
-    }
-    long long added = 0;
-    for (const Check& c : checks) {
-        bindCheck(q, c, timeValue(c.moment));
-        if (!q.exec()) {
-            fail(QStringLiteral("kon niet opslaan"), q.lastError().text());
-            if (many)
-                d.rollback();
+    Batch batch(*this);
+    for (const Check& c : checks)
+        if (!batch.add(c))
             return -1;
-        }
-        added += std::max(0, q.numRowsAffected());
+    return batch.commit() ? batch.added() : -1;
+}
+
+Store::Batch::Batch(Store& store) : store_(store) {
+    QSqlDatabase d = store_.db();
+    if (!d.isOpen()) {
+        store_.fail(QStringLiteral("de verbinding is dicht"), {});
+        return;
     }
-    if (many && !d.commit()) {
-        fail(QStringLiteral("kon niet opslaan"), d.lastError().text());
+    if (!d.transaction()) {
+        store_.fail(QStringLiteral("kon niet beginnen met opslaan"), d.lastError().text());
+        return;
+    }
+    query_ = std::make_unique<QSqlQuery>(d);
+    if (!query_->prepare(store_.insertSql())) {
+        store_.fail(QStringLiteral("kon niet opslaan"), query_->lastError().text());
         d.rollback();
-        return -1;
+        return;
     }
-    return added;
+    open_ = true;
+}
+
+Store::Batch::~Batch() {
+    query_.reset();
+    if (open_)
+        store_.db().rollback();
+}
+
+bool Store::Batch::add(const Check& c) {
+    if (!open_)
+        return false;
+    bindCheck(*query_, c, store_.timeValue(c.moment));
+    if (!query_->exec()) {
+        store_.fail(QStringLiteral("kon niet opslaan"), query_->lastError().text());
+        return false;
+    }
+    added_ += std::max(0, query_->numRowsAffected());
+    return true;
+}
+
+bool Store::Batch::commit() {
+    if (!open_)
+        return false;
+    query_.reset();
+    QSqlDatabase d = store_.db();
+    open_ = false;
+    if (!d.commit()) {
+        store_.fail(QStringLiteral("kon niet opslaan"), d.lastError().text());
+        d.rollback();
+        return false;
+    }
+    return true;
 }
 
 bool Store::forEach(const std::function<bool(const Check&)>& f) {
@@ -283,10 +310,13 @@ std::unique_ptr<Store> openLocal(const QString& path, LocalOpening* outcome) {
     LocalOpening& out = outcome ? *outcome : local;
     out = {};
     const QFileInfo info(path);
+    const bool madeHere = !QFileInfo::exists(info.absolutePath());
     if (!QDir().mkpath(info.absolutePath())) {
         out.error = QStringLiteral("de map %1 kan niet worden gemaakt").arg(info.absolutePath());
         return nullptr;
     }
+    if (madeHere)
+        QFile::setPermissions(info.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Made before SQLite makes it, so it is never readable by others, not even for a moment;
     // SQLite gives its -wal and -shm files the same mode.
     if (!info.exists()) {

@@ -40,6 +40,25 @@ public:
     bool add(const Check& check);
     // Adds all in one transaction: all or none. Returns how many were new, -1 on failure.
     long long addAll(const std::vector<Check>& checks);
+
+    // Adds many checks in one transaction without holding them all (an import); what was
+    // not committed is rolled back when the batch goes.
+    class Batch {
+    public:
+        explicit Batch(Store& store);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        bool add(const Check& check);
+        bool commit();
+        long long added() const { return added_; }
+
+    private:
+        Store& store_;
+        std::unique_ptr<class QSqlQuery> query_;
+        bool open_ = false;
+        long long added_ = 0;
+    };
     // Every check in order of time, then id; stops when f returns false.
     bool forEach(const std::function<bool(const Check&)>& f);
     long long count();
