@@ -297,6 +297,8 @@ bool Recorder::settle(int ms) {
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Whatever was handed over before this call has reached the writer.
+        QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
         if (waitingToWrite() == 0) {
             if (!sender_)
                 return true;
