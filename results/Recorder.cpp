@@ -93,6 +93,10 @@ public:
 
     void close() {
         write();
+        if (!pending_.empty())
+            sayOnce(QStringLiteral("%1 resultaten konden niet meer worden bewaard (%2)")
+                        .arg(pending_.size())
+                        .arg(store_ ? store_->lastError() : QString()));
         store_.reset();
     }
 
