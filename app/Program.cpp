@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/MDIForm2.h"
+#include "config/Config.h"
 #include "results/Recorder.h"
 #include "ui/Accessibility.h"
 #include "ui/Form.h"
@@ -20,7 +21,9 @@
 #include <QTimer>
 #include <QWindow>
 
-Program::Program() : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()) {
+Program::Program()
+    : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()),
+      classList_(config::settings().classList) {
     ui::setupLook();
     ui::setupLanguage();
     ui::installKeyboardRules();

@@ -9,7 +9,9 @@ namespace config {
 namespace {
 
 QSettings open() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zefranol"),
+    // The native format on Linux is the INI format, in a file ending in .conf (IniFormat
+    // would look for zefranol.ini instead).
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zefranol"),
                      QStringLiteral("zefranol"));
 }
 
