@@ -202,7 +202,7 @@ void Program::HideScreen(ui::Form& form) {
 namespace {
 
 // The button by which each screen returns where it came from (the menu's is its stop button).
-// The welcome and closing screens have none.
+// The welcome, "Wie ben jij?" and closing screens have none.
 struct ReturnButton {
     const char* screen;
     const char* button;

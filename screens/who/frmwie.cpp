@@ -116,8 +116,7 @@ void frmwie::Form_Load() {
 
 void frmwie::Form_Activate() {
     CentreOnScreen(*this);
-    if (!cmdnaam.empty())
-        requestFocus(cmdnaam[size_t(blad * PerPage)]);
+    focusFirstOnPage();
 }
 
 int frmwie::pageCount() const {
@@ -130,12 +129,17 @@ void frmwie::showPage(int page) {
         cmdnaam[i]->setVisible(int(i) / PerPage == blad);
     const bool paged = pageCount() > 1;
     lblblad->setText(QStringLiteral("bladzijde %1 van %2").arg(blad + 1).arg(pageCount()));
-    for (QWidget* w :
-         {static_cast<QWidget*>(lblblad), static_cast<QWidget*>(cmdvorige), static_cast<QWidget*>(cmdverder)})
-        w->setVisible(paged);
+    lblblad->setVisible(paged);
+    cmdvorige->setVisible(paged);
+    cmdverder->setVisible(paged);
     cmdvorige->setEnabled(blad > 0);
     cmdverder->setEnabled(blad < pageCount() - 1);
-    if (!cmdnaam.empty() && isVisible())
+    if (isVisible())
+        focusFirstOnPage();
+}
+
+void frmwie::focusFirstOnPage() {
+    if (!cmdnaam.empty())
         requestFocus(cmdnaam[size_t(blad * PerPage)]);
 }
 

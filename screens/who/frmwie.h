@@ -38,6 +38,7 @@ private:
     // Shows the names of one page, laid out in the grid, with the page controls if needed.
     void showPage(int page);
     int pageCount() const;
+    void focusFirstOnPage();
 
     QStringList names;
     std::vector<QPushButton*> cmdnaam;
