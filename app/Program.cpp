@@ -172,34 +172,15 @@ void Program::HideScreen(ui::Form& form) {
         active_ = nullptr;
 }
 
-namespace {
-
-// The button by which each screen returns where it came from (the menu's is its stop button).
-// The welcome and closing screens have none.
-struct ReturnButton {
-    const char* screen;
-    const char* button;
-};
-constexpr ReturnButton ReturnButtons[] = {
-    {"frmkiesbasis", "cmdeinde"}, {"frmtest", "cmdstop"},   {"frmtest2", "cmdstop"}, {"frmmaal", "cmdstop2"},
-    {"frmmaal2", "cmdstop2"},     {"frmmaal3", "cmdstop2"}, {"Aklas", "Cmdterug"},
-};
-
-} // namespace
-
 void Program::closeRequested(ui::Form& form) {
     // The title bar's close does what the screen's own return button does, and only while
     // the screen offers that button: a series is finished, a drill runs out, before the
     // pupil leaves, whichever way the pupil chooses.
     if (form.isHidden())
         return;
-    for (const ReturnButton& entry : ReturnButtons) {
-        if (form.objectName() != QLatin1String(entry.screen))
-            continue;
-        auto* button = form.findChild<QAbstractButton*>(QLatin1String(entry.button));
-        if (button && button->isVisible() && button->isEnabled())
-            button->click();
-    }
+    QAbstractButton* button = form.returnButton();
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void Program::windowActivated(ui::Form* form) {

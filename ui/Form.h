@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <functional>
 
+class QAbstractButton;
+
 namespace ui {
 
 class Form : public QWidget {
@@ -56,12 +58,17 @@ public:
     // also before the window is framed; empty where the window system does not say.
     QMargins windowFrame() const;
 
+    // The button by which this screen returns where it came from (the menu's is its stop
+    // button); null where there is none. The title bar's close presses it while it is offered.
+    QAbstractButton* returnButton() const { return returnButton_; }
+
     // Enter clicks the focused button, unless the screen gives Enter a meaning of its own.
     bool enterClicksButtons() const { return enterClicks_; }
     void setEnterClicksButtons(bool on) { enterClicks_ = on; }
 
 protected:
     void build(std::span<const ControlSpec> table);
+    void setReturnButton(QAbstractButton* button) { returnButton_ = button; }
     bool event(QEvent* e) override;
     // Screens are only shown and hidden: a close request goes to the close listener.
     void closeEvent(QCloseEvent* e) override;
@@ -71,6 +78,7 @@ private:
     std::function<void(Form*)> closeListener_;
     std::function<void(Form*)> minimiseListener_;
     bool enterClicks_ = true;
+    QAbstractButton* returnButton_ = nullptr;
 };
 
 } // namespace ui

@@ -62,6 +62,7 @@ frmmaal3::frmmaal3(Program& program)
     connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal3::cmdnieuw_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmmaal3::cmdstop_Click);
     connect(cmdstop2, &QPushButton::clicked, this, &frmmaal3::cmdstop2_Click);
+    setReturnButton(cmdstop2);
     connect(cmdaklas1, &QPushButton::clicked, this, &frmmaal3::cmdaklas1_Click);
     connect(cmdaklas2, &QPushButton::clicked, this, &frmmaal3::cmdaklas2_Click);
     connect(keypad_->cmdCreate, &QPushButton::clicked, this, &frmmaal3::cmdCreate_Click);

@@ -61,6 +61,7 @@ frmkiesbasis::frmkiesbasis(Program& program)
     connect(cmdkies, &QPushButton::clicked, this, &frmkiesbasis::cmdkies_Click);
     connect(Command4, &QPushButton::clicked, this, &frmkiesbasis::Command4_Click);
     connect(cmdeinde, &QPushButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
+    setReturnButton(cmdeinde);
 }
 
 void frmkiesbasis::Form_Load() {

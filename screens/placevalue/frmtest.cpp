@@ -65,6 +65,7 @@ frmtest::frmtest(Program& program)
     connect(cmdhonderdtal, &QPushButton::clicked, this, &frmtest::cmdhonderdtal_Click);
     connect(cmdnogeens, &QPushButton::clicked, this, &frmtest::cmdnogeens_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmtest::cmdstop_Click);
+    setReturnButton(cmdstop);
     speakChanges(txtgetal, QStringLiteral("het getal"));
     speakChanges(txteenheid, QStringLiteral("eenheden"));
     speakChanges(txttiental, QStringLiteral("tientallen"));
