@@ -8,6 +8,7 @@
 #include "ui/PictureStore.h"
 #include "ui/Touch.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -145,11 +146,7 @@ void Program::adopt(ui::Form& form) {
 void Program::attach(ui::Form& form) {
     // Screens stay in front of the main window without being its children,
     // so disabling the main window leaves them usable.
-    MDIForm2& main = mainWindow();
-    main.winId();
-    form.winId();
-    if (form.windowHandle() && main.windowHandle())
-        form.windowHandle()->setTransientParent(main.windowHandle());
+    ui::windowSystem::belongTo(form, mainWindow());
 }
 
 void Program::ShowScreen(ui::Form& form) {
@@ -222,7 +219,7 @@ void Program::bringScreenBack() {
         return;
     front->raise();
     front->activateWindow();
-    front->takeKeyboard();
+    ui::windowSystem::takeKeyboard(*front);
 }
 
 void Program::windowMinimised() {
@@ -250,7 +247,7 @@ void CentreOnScreen(QWidget& window) {
         return;
     // The outer size counts the window manager's frame. Qt knows it only once the window is
     // framed, and a screen gets a new window each time it is shown: until then the frame is
-    // asked of the window system, and the window is placed by its inside.
+    // asked of the window system, and the window is placed again once it has answered.
     const QRect outerNow = window.frameGeometry();
     const QMargins qtFrame(window.geometry().left() - outerNow.left(), window.geometry().top() - outerNow.top(),
                            outerNow.right() - window.geometry().right(),
@@ -258,7 +255,7 @@ void CentreOnScreen(QWidget& window) {
     QMargins frame = qtFrame;
     if (frame.isNull())
         if (auto* form = qobject_cast<ui::Form*>(&window))
-            frame = form->windowFrame();
+            frame = ui::windowSystem::frame(*form, [w = &window] { CentreOnScreen(*w); });
     const QPoint unknown(frame.left() - qtFrame.left(), frame.top() - qtFrame.top());
     const QSize display = screen->geometry().size() * ui::TwipsPerPixel;
     const QSize outer = window.size().grownBy(frame) * ui::TwipsPerPixel;

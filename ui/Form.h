@@ -38,11 +38,6 @@ public:
     // that is a new activation).
     void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
 
-    // Moves the keyboard focus to this window straight away, for when another window of the
-    // program holds it: a window manager that guards against windows taking the focus may
-    // refuse the program's polite request (activateWindow) then.
-    void takeKeyboard();
-
     // Told when the window system asks to close this window (the title bar's close button);
     // the window itself stays.
     void setCloseListener(std::function<void(Form*)> listener) { closeListener_ = std::move(listener); }
@@ -53,10 +48,6 @@ public:
     // Gives back what the window system holds for a hidden screen (its native window and
     // the window-sized image it is painted into); showing the screen makes them anew.
     void releaseWindow();
-
-    // The frame the window system puts around this screen's window (title bar and borders),
-    // also before the window is framed; empty where the window system does not say.
-    QMargins windowFrame() const;
 
     // The button by which this screen returns where it came from (the menu's is its stop
     // button); null where there is none. The title bar's close presses it while it is offered.

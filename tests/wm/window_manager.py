@@ -53,6 +53,10 @@ def active():
     return (ids(x("xprop", "-root", "_NET_ACTIVE_WINDOW")) or [0])[0]
 
 
+def top():
+    return (stacking() or [0])[-1]
+
+
 def title(window):
     found = re.search(r'= "(.*)"', x("xprop", "-id", window, "_NET_WM_NAME"))
     return found.group(1).strip() if found else ""
@@ -80,9 +84,9 @@ def outside(window):
 
 def expect_front(caption, what):
     global checks
-    in_front = lambda: (w := window_named(caption)) and stacking()[-1] == w and active() == w and w
+    in_front = lambda: (w := window_named(caption)) and top() == w and active() == w and w
     window = until(f"{what}: {caption!r} is not the top-most active window "
-                   f"(top {title(stacking()[-1])!r}, active {title(active())!r})", in_front)
+                   f"(top {title(top())!r}, active {title(active())!r})", in_front)
     checks += 1
     return window
 
