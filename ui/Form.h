@@ -5,10 +5,9 @@
 // front of the main window; its title bar asks for moving and closing only.
 #include "ui/ControlTable.h"
 
+#include <QAbstractButton>
 #include <QWidget>
 #include <functional>
-
-class QAbstractButton;
 
 namespace ui {
 
@@ -59,7 +58,12 @@ public:
 
 protected:
     void build(std::span<const ControlSpec> table);
-    void setReturnButton(QAbstractButton* button) { returnButton_ = button; }
+    // The screen's return button and what it does when pressed.
+    template <class Screen>
+    void setReturnButton(QAbstractButton* button, void (Screen::*pressed)()) {
+        returnButton_ = button;
+        connect(button, &QAbstractButton::clicked, static_cast<Screen*>(this), pressed);
+    }
     bool event(QEvent* e) override;
     // Screens are only shown and hidden: a close request goes to the close listener.
     void closeEvent(QCloseEvent* e) override;

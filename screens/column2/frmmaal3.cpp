@@ -61,8 +61,7 @@ frmmaal3::frmmaal3(Program& program)
     connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal3::cmdcontrole_Click);
     connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal3::cmdnieuw_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmmaal3::cmdstop_Click);
-    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal3::cmdstop2_Click);
-    setReturnButton(cmdstop2);
+    setReturnButton(cmdstop2, &frmmaal3::cmdstop2_Click);
     connect(cmdaklas1, &QPushButton::clicked, this, &frmmaal3::cmdaklas1_Click);
     connect(cmdaklas2, &QPushButton::clicked, this, &frmmaal3::cmdaklas2_Click);
     connect(keypad_->cmdCreate, &QPushButton::clicked, this, &frmmaal3::cmdCreate_Click);
