@@ -8,9 +8,9 @@ namespace config {
 
 namespace {
 
+// The native format on Linux is INI in a .conf file: zefranol/zefranol.conf.
 QSettings open() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("zefranol"),
-                     QStringLiteral("zefranol"));
+    return QSettings(QSettings::UserScope, QStringLiteral("zefranol"), QStringLiteral("zefranol"));
 }
 
 // "ja"/"nee" and "1"/"0" are what a teacher may write by hand besides true/false.

@@ -93,6 +93,10 @@ public:
 
     void close() {
         write();
+        if (!pending_.empty())
+            sayOnce(QStringLiteral("%1 resultaten konden niet meer worden bewaard (%2)")
+                        .arg(pending_.size())
+                        .arg(store_ ? store_->lastError() : QString()));
         store_.reset();
     }
 
@@ -297,6 +301,8 @@ bool Recorder::settle(int ms) {
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        // Whatever was handed over before this call has reached the writer.
+        QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
         if (waitingToWrite() == 0) {
             if (!sender_)
                 return true;

@@ -175,8 +175,10 @@ bool Store::fail(const QString& what, const QString& detail) {
 }
 
 QString Store::insertSql() const {
+    // Without a conflict target: a pupil's server account may add but not read, and naming
+    // the id as the target would need reading it.
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                          "ON CONFLICT (id) DO NOTHING")
+                          "ON CONFLICT DO NOTHING")
         .arg(table(), QLatin1String(Columns));
 }
 
