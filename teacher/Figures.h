@@ -33,8 +33,9 @@ QString kindName(int kind); // 0 carry, 1 table, 2 sum
 
 // One digit of the multiplier, one of the tables: how often it was used and how often the
 // work for it went wrong. A one-digit multiplication goes wrong with its digit when its
-// verdict is wrong; a two-digit one with the units digit when its first row has a slip,
-// with the tens digit when its second row has one (a slip in the sum is no table's fault).
+// verdict is wrong; a two-digit one judged wrong with the units digit when its first row
+// has a slip, with the tens digit when its second row has one (a slip in the sum is no
+// table's fault).
 struct DigitTally {
     long long used = 0;
     long long wrong = 0;

@@ -2,6 +2,7 @@
 
 #include <QAtomicInt>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -106,6 +107,18 @@ std::unique_ptr<results::Store> openServer(const config::School& school, Opening
     // A query that the server never answers is bounded by the connection's own timeouts;
     // this bounds one that it works on for too long.
     q.exec(QStringLiteral("SET statement_timeout = '30s'"));
+    // The layout's version stands in the table's comment ("zefranol schema 1").
+    if (q.exec(QStringLiteral("SELECT obj_description(to_regclass('%1'), 'pg_class')").arg(store->table())) &&
+        q.next()) {
+        static const QRegularExpression version(QStringLiteral("zefranol schema (\\d+)"));
+        const QRegularExpressionMatch m = version.match(q.value(0).toString());
+        if (m.hasMatch() && m.captured(1).toInt() > results::SchemaVersion) {
+            out = {Opening::Outcome::Newer,
+                   QStringLiteral("De resultaten op de schoolserver zijn ingericht door een nieuwere versie van "
+                                  "ZEFRANOL. Werk dit programma bij om ze te kunnen lezen.")};
+            return nullptr;
+        }
+    }
     if (!q.exec(QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(AllColumns, store->table()))) {
         const QString code = q.lastError().nativeErrorCode();
         if (code == QLatin1String("42501"))

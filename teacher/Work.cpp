@@ -214,15 +214,15 @@ QString spokenWork(const Work& w) {
         return {};
     QStringList parts{QStringLiteral("%1 maal %2").arg(w.multiplicand).arg(w.multiplier)};
     for (const Work::Row& row : w.rows) {
-        QString digits;
-        QStringList wrong;
+        // Column by column, as written: "2 8 4 6"; an unknown digit is "?".
+        QStringList digits, wrong;
         for (int place = Places - 1; place >= 0; --place) {
             if (!row.digit[place].isNull())
-                digits += row.digit[place] == u'?' ? QStringLiteral("onbekend cijfer ") : QString(row.digit[place]);
+                digits << QString(row.digit[place]);
             if (row.wrong[place])
                 wrong << QString::fromLatin1(PlaceWords[place]);
         }
-        QString said = QStringLiteral("%1: %2").arg(row.name, digits.trimmed());
+        QString said = QStringLiteral("%1: %2").arg(row.name, digits.join(QLatin1Char(' ')));
         if (!wrong.isEmpty())
             said += QStringLiteral(", fout bij de %1").arg(wrong.join(QStringLiteral(" en de ")));
         parts << said;
