@@ -95,7 +95,6 @@ PupilView::PupilView(QWidget* parent) : QWidget(parent) {
     back_ = new QPushButton(QStringLiteral("← &Terug naar het overzicht"), this);
     back_->setAccessibleName(QStringLiteral("Terug naar het overzicht"));
     name_ = heading(QString(), this);
-    name_->setAccessibleName(QStringLiteral("Leerling"));
     auto* pdf = new QPushButton(QStringLiteral("&PDF maken…"), this);
     pdf->setAccessibleName(QStringLiteral("Deze pagina als PDF bewaren"));
     auto* csv = new QPushButton(QStringLiteral("&Controles als CSV…"), this);

@@ -23,18 +23,20 @@ inline void useDutchTime() {
 inline const QStringList OddNames{QStringLiteral("=SOM(A1:A9)"), QStringLiteral("Zoë \"Zon\" de Wit"),
                                   QStringLiteral("Jan, Piet"), QStringLiteral("<b>Ömer</b> 'O'")};
 
+// Each odd name gets four two-digit checks, two right and two with a slip in the second row.
 inline results::Check oddCheck(const QString& pupil, int k) {
+    const bool right = (k / 4) % 2;
     results::Check c;
     c.id = QStringLiteral("00000000-0000-4000-8000-%1").arg(k, 12, 10, QLatin1Char('0'));
     c.pupil = pupil;
     c.moment = QDateTime(QDate(2026, 3, 2), QTime(9, k % 60), Qt::UTC);
     c.screen = QStringLiteral("UITBREIDING CIJFEREND VERMENIGVULDIGEN");
     c.problem = QStringLiteral("476 x 36");
-    c.answer = k % 2 ? QStringLiteral("17136") : QStringLiteral("16136");
+    c.answer = right ? QStringLiteral("17136") : QStringLiteral("16136");
     c.row1 = QStringLiteral("2856");
-    c.row2 = k % 2 ? QStringLiteral("14280") : QStringLiteral("13280");
-    c.verdict = k % 2 ? results::Right : results::Wrong;
-    c.faults = k % 2 ? QString() : QStringLiteral("rij2.D-reken");
+    c.row2 = right ? QStringLiteral("14280") : QStringLiteral("13280");
+    c.verdict = right ? results::Right : results::Wrong;
+    c.faults = right ? QString() : QStringLiteral("rij2.D-reken");
     results::derive(c);
     return c;
 }
