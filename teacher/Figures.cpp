@@ -91,11 +91,12 @@ QDateTime momentOf(const QVariant& v) {
     return v.typeId() == QMetaType::QDateTime ? v.toDateTime().toUTC() : results::Store::fromTimeText(v.toString());
 }
 
-// SQLite keeps the times as text, which the planner would otherwise use the time index for
-// and then sort every check of a long period by pupil; "+" leaves it the covering index that
-// is already in the pupils' order.
-QString timeColumn(const results::Store& store) {
-    return store.kind() == results::Store::Kind::Local ? QStringLiteral("+tijdstip") : QStringLiteral("tijdstip");
+// SQLite keeps the times as text. For a long period its planner would take the time index
+// and then sort every check of the period by pupil; "+" leaves it the covering index that is
+// already in the pupils' order. A short period is found faster through the time index.
+QString timeColumn(const results::Store& store, const Period& period) {
+    const bool scan = store.kind() == results::Store::Kind::Local && period.first.daysTo(period.last) > 62;
+    return scan ? QStringLiteral("+tijdstip") : QStringLiteral("tijdstip");
 }
 
 bool prepareRange(QSqlQuery& q, const results::Store& store, const QString& sql, const QDateTime& start,
@@ -112,39 +113,41 @@ bool prepareRange(QSqlQuery& q, const results::Store& store, const QString& sql,
 // The rows of the period and of the period before, by pupil; one pupil's when pupil is set.
 bool readRows(results::Store& store, const Period& period, const QString& pupil, QMap<QString, PupilRow>& rows,
               QString* error) {
-    const QString t = timeColumn(store);
     const QString onePupil = pupil.isNull() ? QString() : QStringLiteral(" AND leerling = ?");
     QSqlQuery q(store.db());
     q.setForwardOnly(true);
-    const QString now =
-        QStringLiteral("SELECT leerling, maler, oordeel, count(*), max(tijdstip),"
-                       " count(*) FILTER (WHERE onthouden > 0), count(*) FILTER (WHERE rekenfouten > 0),"
-                       " count(*) FILTER (WHERE optelfouten > 0), count(*) FILTER (WHERE fouten LIKE '%rij1.%'),"
-                       " count(*) FILTER (WHERE fouten LIKE '%rij2.%')"
-                       " FROM %1 WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, maler, oordeel")
-            .arg(store.table(), t, onePupil);
+    // One row per pupil and multiplier; a drill is what is neither right nor wrong.
+    const QString now = QStringLiteral("SELECT leerling, maler, count(*), count(*) FILTER (WHERE oordeel = 'goed'),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout'), max(tijdstip),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND onthouden > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND rekenfouten > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND optelfouten > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij1.%'),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij2.%')"
+                                       " FROM %1 WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, maler")
+                            .arg(store.table(), timeColumn(store, period), onePupil);
     if (!prepareRange(q, store, now, period.startUtc(), period.endUtc(), pupil) || !q.exec())
         return fail(error, q);
+    QString name;
+    PupilRow* row = nullptr;
     while (q.next()) {
-        PupilRow& row = rows[q.value(0).toString()];
+        // The rows come by pupil: one lookup per pupil, not per row.
+        if (!row || q.value(0).toString() != name) {
+            name = q.value(0).toString();
+            row = &rows[name];
+        }
         MultiplierCounts c;
         c.multiplier = q.value(1).toInt();
-        const QString verdict = q.value(2).toString();
-        const long long n = q.value(3).toLongLong();
-        if (verdict == results::Right) {
-            c.right = n;
-        } else if (verdict == results::Wrong) {
-            c.wrong = n;
-            c.kinds = {q.value(5).toLongLong(), q.value(6).toLongLong(), q.value(7).toLongLong()};
-            c.row1Wrong = q.value(8).toLongLong();
-            c.row2Wrong = q.value(9).toLongLong();
-        } else {
-            c.drills = n;
-        }
-        addTo(row, c);
-        const QDateTime last = momentOf(q.value(4));
-        if (!row.lastActive.isValid() || last > row.lastActive)
-            row.lastActive = last;
+        c.right = q.value(3).toLongLong();
+        c.wrong = q.value(4).toLongLong();
+        c.drills = q.value(2).toLongLong() - c.right - c.wrong;
+        c.kinds = {q.value(6).toLongLong(), q.value(7).toLongLong(), q.value(8).toLongLong()};
+        c.row1Wrong = q.value(9).toLongLong();
+        c.row2Wrong = q.value(10).toLongLong();
+        addTo(*row, c);
+        const QDateTime last = momentOf(q.value(5));
+        if (!row->lastActive.isValid() || last > row->lastActive)
+            row->lastActive = last;
     }
     if (q.lastError().isValid())
         return fail(error, q);
@@ -152,7 +155,7 @@ bool readRows(results::Store& store, const Period& period, const QString& pupil,
     const Period before = period.before();
     const QString earlier = QStringLiteral("SELECT leerling, oordeel, count(*), max(tijdstip) FROM %1"
                                            " WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, oordeel")
-                                .arg(store.table(), t, onePupil);
+                                .arg(store.table(), timeColumn(store, before), onePupil);
     if (!prepareRange(q, store, earlier, before.startUtc(), before.endUtc(), pupil) || !q.exec())
         return fail(error, q);
     while (q.next()) {

@@ -89,10 +89,16 @@ MainWindow::MainWindow(const SourceChoice& source, const Period& period, const Q
             askOverview();
     });
     connect(&reader_, &Reader::overviewRead, this, [this](int ticket, const Overview& o) {
-        cache_.insert(periodKey(o.period), o);
-        if (ticket == waiting_) {
+        const QString key = periodKey(o.period);
+        // Read ahead: kept unless a refresh came since it was asked.
+        if (ticket == 0 && !ahead_.remove(key))
+            return;
+        cache_.insert(key, o);
+        if (ticket == waiting_ || (ticket == 0 && waiting_ == AheadTicket && key == periodKey(period_))) {
             answered(ticket);
             showOverview(o);
+            if (ticket != 0)
+                readAhead();
         }
     });
     connect(&reader_, &Reader::pupilRead, this, [this](int ticket, const PupilPage& page) {
@@ -102,6 +108,7 @@ MainWindow::MainWindow(const SourceChoice& source, const Period& period, const Q
         pupil_->setPage(page);
         stack_->setCurrentIndex(int(Page::Pupil));
         paintWatch_ = true;
+        pupil_->update();
         pupil_->backButton()->setFocus();
         status_->setText(QStringLiteral("%1, %2").arg(page.summary.pupil, page.period.name()));
         ui::announce(this, page.summary.pupil + QStringLiteral(". ") + summaryOf(page));
@@ -341,7 +348,7 @@ void MainWindow::showMessage(const QString& text, bool canRetry) {
 }
 
 void MainWindow::openSource(const SourceChoice& choice) {
-    cache_.clear();
+    forgetFigures();
     sourceOpen_ = false;
     sourceLabel_->setText(QStringLiteral("Bron: %1").arg(choice.name()));
     sourceLabel_->setAccessibleName(sourceLabel_->text());
@@ -374,7 +381,28 @@ void MainWindow::askOverview() {
         showOverview(*cached);
         return;
     }
+    // Already on its way.
+    if (ahead_.contains(periodKey(period_))) {
+        waitFor(AheadTicket);
+        return;
+    }
     waitFor(reader_.overview(period_, classList_));
+}
+
+// The week, month and school year, once the first overview stands.
+void MainWindow::readAhead() {
+    if (!readAheadOn_)
+        return;
+    QList<Period> periods;
+    for (const auto kind : {Period::Kind::Week, Period::Kind::Month, Period::Kind::SchoolYear}) {
+        const Period p = Period::of(kind, today_);
+        const QString key = periodKey(p);
+        if (!cache_.contains(key) && !ahead_.contains(key)) {
+            ahead_.insert(key);
+            periods << p;
+        }
+    }
+    reader_.readAhead(periods, classList_);
 }
 
 void MainWindow::askPupil() {
@@ -469,7 +497,7 @@ void MainWindow::openSelected() {
 }
 
 void MainWindow::refresh() {
-    cache_.clear();
+    forgetFigures();
     if (!sourceOpen_) {
         retry();
         return;
@@ -497,7 +525,7 @@ void MainWindow::editSettings() {
     SettingsDialog dialog(this);
     if (dialog.exec() == QDialog::Accepted) {
         classList_ = config::read().classList;
-        cache_.clear();
+        forgetFigures();
         // Keeping switched on may have made a store where there was none.
         if (!sourceOpen_)
             retry();

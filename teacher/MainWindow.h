@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
 #include <QTimer>
 
 class QComboBox;
@@ -35,11 +36,20 @@ public:
     void openSource(const SourceChoice& choice);
     void setPeriod(const Period& period);
     const Period& period() const { return period_; }
+    const QDate& today() const { return today_; }
     void openPupil(const QString& name);
     // Asks everything on the page again, from the database.
     void refresh();
-    // Forgets the overviews kept from earlier periods.
-    void forgetFigures() { cache_.clear(); }
+    // Reading ahead is on unless switched off (the benchmark's cold runs); readingAhead()
+    // while some period is still on its way.
+    void setReadAhead(bool on) { readAheadOn_ = on; }
+    void readAhead();
+    bool readingAhead() const { return !ahead_.isEmpty(); }
+    // Forgets the overviews kept or read ahead.
+    void forgetFigures() {
+        cache_.clear();
+        ahead_.clear();
+    }
 
     // What the export buttons do once a file is chosen; the answer comes as exportDone.
     void exportOverviewTo(const QString& path);
@@ -94,6 +104,9 @@ private:
     Page pageWaited_ = Page::Overview;
     QTimer slow_;
     QHash<QString, Overview> cache_;
+    QSet<QString> ahead_; // periods being read ahead
+    bool readAheadOn_ = true;
+    static constexpr int AheadTicket = -2;
 
     QLabel* sourceLabel_;
     QComboBox* periodBox_;

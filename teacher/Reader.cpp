@@ -50,33 +50,40 @@ Reader::~Reader() {
 }
 
 void Reader::retire() {
-    if (!thread_)
-        return;
-    disconnect(connection_, nullptr, this, nullptr);
-    connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
-    thread_->quit();
-    retired_.removeAll(nullptr);
-    retired_ << thread_;
-    thread_ = nullptr;
-    connection_ = nullptr;
+    for (Lane& lane : lanes_) {
+        if (!lane.thread)
+            continue;
+        disconnect(lane.connection, nullptr, this, nullptr);
+        connect(lane.thread, &QThread::finished, lane.thread, &QObject::deleteLater);
+        lane.thread->quit();
+        retired_.removeAll(nullptr);
+        retired_ << lane.thread;
+        lane = {};
+    }
+}
+
+void Reader::start(int lane) {
+    Lane& l = lanes_[lane];
+    l.thread = new QThread;
+    l.thread->setObjectName(lane == Asked ? QStringLiteral("bron") : QStringLiteral("vooruit"));
+    l.connection = new Connection;
+    l.connection->moveToThread(l.thread);
+    connect(l.thread, &QThread::finished, l.connection, &QObject::deleteLater);
+    connect(l.connection, &Connection::answered, this, [this, lane](int generation, qint64 ms, const Answer& answer) {
+        if (generation != generation_)
+            return;
+        if (lane == Asked)
+            lastWorkMs_ = ms;
+        answer();
+    });
+    l.thread->start();
 }
 
 void Reader::open(const SourceChoice& choice) {
     retire();
     choice_ = choice;
     ++generation_;
-    thread_ = new QThread;
-    thread_->setObjectName(QStringLiteral("bron"));
-    connection_ = new Connection;
-    connection_->moveToThread(thread_);
-    connect(thread_, &QThread::finished, connection_, &QObject::deleteLater);
-    connect(connection_, &Connection::answered, this, [this](int generation, qint64 ms, const Answer& answer) {
-        if (generation != generation_)
-            return;
-        lastWorkMs_ = ms;
-        answer();
-    });
-    thread_->start();
+    start(Asked);
     post([this, choice](Connection& c) -> Answer {
         Opening opening;
         c.store = openSource(choice, opening);
@@ -84,10 +91,10 @@ void Reader::open(const SourceChoice& choice) {
     });
 }
 
-void Reader::post(const std::function<Answer(Connection&)>& work) {
-    if (!connection_)
+void Reader::post(const std::function<Answer(Connection&)>& work, int lane) {
+    Connection* c = lanes_[lane].connection;
+    if (!c)
         return;
-    Connection* c = connection_;
     const int generation = generation_;
     QMetaObject::invokeMethod(
         c,
@@ -98,6 +105,30 @@ void Reader::post(const std::function<Answer(Connection&)>& work) {
             emit c->answered(generation, timer.elapsed(), answer);
         },
         Qt::QueuedConnection);
+}
+
+void Reader::readAhead(const QList<Period>& periods, const QStringList& classList) {
+    if (!lanes_[Asked].connection || periods.isEmpty())
+        return;
+    if (!lanes_[Ahead].connection) {
+        start(Ahead);
+        post(
+            [choice = choice_](Connection& c) -> Answer {
+                Opening opening;
+                c.store = openSource(choice, opening);
+                return [] {};
+            },
+            Ahead);
+    }
+    for (const Period& period : periods)
+        post(
+            [this, period, classList](Connection& c) -> Answer {
+                std::optional<Overview> o = c.store ? readOverview(*c.store, period, classList, nullptr) : std::nullopt;
+                if (!o)
+                    return [] {};
+                return [this, o = std::move(*o)] { emit overviewRead(0, o); };
+            },
+            Ahead);
 }
 
 int Reader::overview(const Period& period, const QStringList& classList) {

@@ -31,6 +31,9 @@ public:
     const SourceChoice& choice() const { return choice_; }
 
     int overview(const Period& period, const QStringList& classList);
+    // Reads these overviews ahead on a second connection of their own, so that the window
+    // has them when the teacher turns to them; each arrives as overviewRead with ticket 0.
+    void readAhead(const QList<Period>& periods, const QStringList& classList);
     int pupil(const QString& name, const Period& period, int lastWrong);
     int exportCsv(const Period& period, const QStringList& pupils, const QString& path);
 
@@ -45,13 +48,20 @@ signals:
     void failed(int ticket, const QString& message);
 
 private:
-    // Runs work on the source's thread; its answer, made there, is handed back here.
-    void post(const std::function<std::function<void()>(Connection&)>& work);
+    // A connection on a thread of its own: the one that answers the window, and the one
+    // that reads ahead.
+    struct Lane {
+        QThread* thread = nullptr;
+        Connection* connection = nullptr;
+    };
+    enum { Asked, Ahead };
+    // Runs work on a lane's thread; its answer, made there, is handed back here.
+    void post(const std::function<std::function<void()>(Connection&)>& work, int lane = Asked);
+    void start(int lane);
     void retire();
 
     SourceChoice choice_;
-    QThread* thread_ = nullptr;
-    Connection* connection_ = nullptr;
+    Lane lanes_[2];
     QList<QPointer<QThread>> retired_;
     int ticket_ = 0;
     qint64 lastWorkMs_ = 0;

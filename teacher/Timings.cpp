@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -25,7 +26,7 @@ struct Samples {
         QList<double> s = ms;
         std::sort(s.begin(), s.end());
         const double median = s.size() % 2 ? s[s.size() / 2] : (s[s.size() / 2 - 1] + s[s.size() / 2]) / 2;
-        std::printf("%-28s mediaan %7.1f ms  (min %7.1f, max %7.1f, n=%lld)\n", name, median, s.front(), s.back(),
+        std::printf("%-34s mediaan %7.1f ms  (min %7.1f, max %7.1f, n=%lld)\n", name, median, s.front(), s.back(),
                     static_cast<long long>(s.size()));
     }
 };
@@ -51,42 +52,69 @@ public:
             if (r.done > 0)
                 pupils_ << r.pupil;
         first_ = w_.period();
+        // Each period asked of the database, with nothing kept from before (cold); then as
+        // the teacher meets them, read ahead (warm); then pupils.
+        for (int k = 0; k < 3 * rounds_; ++k)
+            steps_ << [this, k] { period(Period::Kind(k % 3), true); };
+        steps_ << [this] {
+            current_ = nullptr;
+            awaiting_ = false;
+            w_.setReadAhead(true);
+            w_.readAhead();
+            waitForAhead(0);
+        };
+        for (int k = 0; k < 3 * rounds_; ++k)
+            steps_ << [this, k] { period(Period::Kind(k % 3), false); };
+        steps_ << [this] {
+            current_ = nullptr;
+            w_.setPeriod(first_);
+        };
+        for (int k = 0; k < rounds_ && !pupils_.isEmpty(); ++k)
+            steps_ << [this] {
+                timer_.start();
+                current_ = &pupil_;
+                w_.openPupil(pupils_[QRandomGenerator::global()->bounded(int(pupils_.size()))]);
+            };
         next();
     }
 
-    void next() {
-        // Periods first (week, month, school year in turn), then pupils, each from the database.
-        if (step_ < 3 * rounds_) {
-            const auto kind = Period::Kind(step_ % 3);
-            ++step_;
+    void period(Period::Kind kind, bool cold) {
+        if (cold)
             w_.forgetFigures();
-            timer_.start();
-            current_ = &period_[int(kind)];
-            w_.setPeriod(Period::of(kind, first_.first));
-            return;
-        }
-        if (step_ < 3 * rounds_ + 1) {
-            // Back to the first period for the pupils.
-            ++step_;
-            current_ = nullptr;
-            w_.setPeriod(first_);
-            return;
-        }
-        if (step_ < 4 * rounds_ + 1 && !pupils_.isEmpty()) {
-            ++step_;
-            timer_.start();
-            current_ = &pupil_;
-            w_.openPupil(pupils_[QRandomGenerator::global()->bounded(int(pupils_.size()))]);
-            return;
-        }
-        finish();
+        current_ = cold ? &cold_[int(kind)] : &warm_[int(kind)];
+        work_ = cold ? &database_[int(kind)] : nullptr;
+        timer_.start();
+        w_.setPeriod(Period::of(kind, w_.today()));
     }
 
-    void shown() {
+    // Bounded: what is not read ahead in 60 s is measured as it comes.
+    void waitForAhead(int tries) {
+        if (!w_.readingAhead() || tries > 1200) {
+            next();
+            return;
+        }
+        QTimer::singleShot(50, this, [this, tries] { waitForAhead(tries + 1); });
+    }
+
+    void next() {
+        if (steps_.isEmpty()) {
+            finish();
+            return;
+        }
+        awaiting_ = true;
+        steps_.takeFirst()();
+    }
+
+    // Only the signal a step waits for moves on: a repaint of another page is no answer.
+    void shown(bool pupil) {
+        if (!awaiting_ || pupil != (current_ == &pupil_))
+            return;
+        awaiting_ = false;
         if (current_)
             current_->ms << double(timer_.nsecsElapsed()) / 1e6;
-        if (current_ && current_ != &pupil_)
-            work_.ms << double(w_.reader().lastWorkMs());
+        if (work_)
+            work_->ms << double(w_.reader().lastWorkMs());
+        work_ = nullptr;
         QMetaObject::invokeMethod(
             this, [this] { next(); }, Qt::QueuedConnection);
     }
@@ -94,11 +122,14 @@ public:
     void finish() {
         std::printf("ZEFRANOL leerkracht, tijden (%d rondes)\n", rounds_);
         start_.print();
-        for (const Samples& s : period_)
+        for (int k = 0; k < 3; ++k) {
+            cold_[k].print();
+            database_[k].print();
+        }
+        for (const Samples& s : warm_)
             s.print();
-        work_.print();
         pupil_.print();
-        std::printf("%-28s %.1f MiB\n", "piekgeheugen", double(peakKiB()) / 1024.0);
+        std::printf("%-34s %.1f MiB\n", "piekgeheugen", double(peakKiB()) / 1024.0);
         std::fflush(stdout);
         QApplication::exit(0);
     }
@@ -112,20 +143,27 @@ public:
 private:
     MainWindow& w_;
     int rounds_;
-    int step_ = 0;
+    QList<std::function<void()>> steps_;
     Period first_;
     QStringList pupils_;
     QElapsedTimer timer_;
     Samples* current_ = nullptr;
+    Samples* work_ = nullptr;
+    bool awaiting_ = false;
     Samples start_{"start tot overzicht gevuld", {}};
-    Samples period_[3] = {{"periode: deze week", {}}, {"periode: deze maand", {}}, {"periode: dit schooljaar", {}}};
-    Samples work_{"  waarvan in de databank", {}};
+    Samples cold_[3] = {
+        {"week (uit de databank)", {}}, {"maand (uit de databank)", {}}, {"schooljaar (uit de databank)", {}}};
+    Samples database_[3] = {
+        {"  waarvan de databank", {}}, {"  waarvan de databank", {}}, {"  waarvan de databank", {}}};
+    Samples warm_[3] = {
+        {"week (vooruit gelezen)", {}}, {"maand (vooruit gelezen)", {}}, {"schooljaar (vooruit gelezen)", {}}};
     Samples pupil_{"leerling openen", {}};
 };
 
 } // namespace
 
 void runTimings(MainWindow& window, int rounds, qint64 processStartMs) {
+    window.setReadAhead(false);
     auto* run = new Run(window, std::max(1, rounds));
     run->setParent(&window);
     auto started = std::make_shared<bool>(false);
@@ -134,10 +172,10 @@ void runTimings(MainWindow& window, int rounds, qint64 processStartMs) {
             *started = true;
             run->startShown(QDateTime::currentMSecsSinceEpoch() - processStartMs);
         } else {
-            run->shown();
+            run->shown(false);
         }
     });
-    QObject::connect(&window, &MainWindow::pupilShown, run, [run] { run->shown(); });
+    QObject::connect(&window, &MainWindow::pupilShown, run, [run] { run->shown(true); });
     QObject::connect(&window, &MainWindow::messageShown, run, [run, &window] {
         if (window.message().startsWith(QStringLiteral("Bezig")))
             return;
