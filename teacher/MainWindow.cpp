@@ -94,10 +94,11 @@ MainWindow::MainWindow(const SourceChoice& source, const Period& period, const Q
         if (ticket == 0 && !ahead_.remove(key))
             return;
         cache_.insert(key, o);
-        if (ticket == waiting_ || (ticket == 0 && waiting_ == AheadTicket && key == periodKey(period_))) {
+        const bool asked = ticket != 0 && ticket == waiting_;
+        if (asked || (ticket == 0 && waiting_ == AheadTicket && key == periodKey(period_))) {
             answered(ticket);
             showOverview(o);
-            if (ticket != 0)
+            if (asked)
                 readAhead();
         }
     });
