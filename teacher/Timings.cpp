@@ -164,7 +164,7 @@ private:
 
 void runTimings(MainWindow& window, int rounds, qint64 processStartMs) {
     window.setReadAhead(false);
-    auto* run = new Run(window, std::max(1, rounds));
+    auto* run = new Run(window, std::max(0, rounds));
     run->setParent(&window);
     auto started = std::make_shared<bool>(false);
     QObject::connect(&window, &MainWindow::overviewShown, run, [run, started, processStartMs] {
