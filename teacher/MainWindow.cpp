@@ -260,8 +260,14 @@ void MainWindow::buildWindow() {
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->setVisible(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->horizontalHeader()->setSectionResizeMode(OverviewModel::Tables, QHeaderView::Stretch);
+    table_->horizontalHeader()->setStretchLastSection(true);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    // Wide enough for what the columns hold, without measuring every row of a school.
+    const char* const widest[] = {"Mohamed N.500",      "Oefeningen", "100 %",
+                                  "30 sep. 2026 23:59", "−10 minder", "tafel- of rekenfout (1000)"};
+    for (int c = 0; c < int(std::size(widest)); ++c)
+        table_->horizontalHeader()->resizeSection(
+            c, table_->fontMetrics().horizontalAdvance(QString::fromUtf8(widest[c])) + 28);
     table_->setAccessibleName(QStringLiteral("Klasoverzicht"));
     table_->setAccessibleDescription(QStringLiteral(
         "Eén rij per leerling. Enter opent de pagina van de leerling; klik op een kolomkop om te sorteren."));
@@ -427,7 +433,6 @@ void MainWindow::showOverview(const Overview& o) {
         table_->setFocus();
     if (table_->model()->rowCount() > 0 && !table_->currentIndex().isValid())
         table_->setCurrentIndex(table_->model()->index(0, 0));
-    table_->resizeColumnsToContents();
     paintWatch_ = true;
     table_->viewport()->update();
     const QString said =

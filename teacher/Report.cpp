@@ -25,22 +25,24 @@ namespace {
 QImage chartImage(const Figure& figure) {
     QChartView view(figure.makeChart());
     view.setRenderHint(QPainter::Antialiasing);
-    view.resize(900, 420);
-    view.chart()->resize(view.size());
+    view.resize(720, 336);
+    // An unshown view lays its chart out only when asked to draw itself once.
+    view.grab();
     QImage image(view.size() * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
     image.fill(Qt::white);
+    // Drawn at twice the size for paper; the document gives it its size on the page.
     QPainter p(&image);
-    view.render(&p);
+    p.scale(2, 2);
+    view.render(&p, QRectF(QPointF(0, 0), QSizeF(view.size())));
     return image;
 }
 
 QImage workImage(const Work& work) {
     const QSize size(300, 46 * (4 + int(work.rows.size())));
     QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
     image.fill(Qt::white);
     QPainter p(&image);
+    p.scale(2, 2);
     paintWork(p, QRectF(QPointF(0, 0), QSizeF(size)), work);
     return image;
 }
@@ -74,7 +76,8 @@ bool writeReport(const PupilPage& page, const QString& source, const QString& pa
     for (const Figure& figure : figuresOf(page)) {
         const QString name = QStringLiteral("figuur%1.png").arg(++n);
         doc.addResource(QTextDocument::ImageResource, QUrl(name), chartImage(figure));
-        html += QStringLiteral("<h2>%1</h2><p><img src=\"%2\" width=\"560\"></p>").arg(esc(figure.title), name);
+        html += QStringLiteral("<h2>%1</h2><p><img src=\"%2\" width=\"560\" height=\"261\"></p>")
+                    .arg(esc(figure.title), name);
         html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>");
         for (const QString& h : figure.headers)
             html += QStringLiteral("<th>%1</th>").arg(esc(h));
@@ -98,15 +101,17 @@ bool writeReport(const PupilPage& page, const QString& source, const QString& pa
         const results::Check& c = page.lastWrong[i];
         const Work work = workOf(c);
         const QString name = QStringLiteral("oefening%1.png").arg(i + 1);
-        doc.addResource(QTextDocument::ImageResource, QUrl(name), workImage(work));
+        const QImage image = workImage(work);
+        doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
         QStringList words;
         for (const QString& w : work.diagnosis)
             words << esc(w);
         words << QStringLiteral("Goed is %1.").arg(work.correct);
-        html += QStringLiteral("<tr><td><img src=\"%1\" width=\"150\"></td><td valign=\"middle\"><b>%2 — %3</b><br>"
-                               "Antwoord van de leerling: %4<br>%5</td></tr>")
-                    .arg(name, esc(momentText(c.moment)), esc(c.problem), esc(c.answer),
-                         words.join(QStringLiteral("<br>")));
+        html += QStringLiteral("<tr><td><img src=\"%1\" width=\"150\" height=\"%2\"></td><td valign=\"middle\">"
+                               "<b>%3 — %4</b><br>Antwoord van de leerling: %5<br>%6</td></tr>")
+                    .arg(name)
+                    .arg(150 * image.height() / std::max(1, image.width()))
+                    .arg(esc(momentText(c.moment)), esc(c.problem), esc(c.answer), words.join(QStringLiteral("<br>")));
     }
     html += QStringLiteral("</table></body></html>");
     doc.setHtml(html);

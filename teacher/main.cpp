@@ -1,6 +1,6 @@
 // ZEFRANOL leerkracht: the teacher's view of the kept results.
 //   zefranol-leerkracht [--bron BESTAND] [--periode week|maand|schooljaar|VAN:TOT]
-//                       [--datum JJJJ-MM-DD] [--leerling NAAM] [--tijden RONDES]
+//                       [--datum JJJJ-MM-DD] [--leerling NAAM [--pdf BESTAND]] [--tijden RONDES]
 #include "config/Config.h"
 #include "teacher/MainWindow.h"
 #include "teacher/Timings.h"
@@ -62,7 +62,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption timings(QStringLiteral("tijden"),
                                      QStringLiteral("De tijden meten en tonen, dan stoppen (benchmark)."),
                                      QStringLiteral("RONDES"));
-    options.addOptions({source, period, day, pupil, timings});
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("De pagina van de leerling als PDF bewaren, dan stoppen."),
+                                 QStringLiteral("BESTAND"));
+    options.addOptions({source, period, day, pupil, pdf, timings});
     options.process(app);
 
     const QDate today = options.isSet(day) ? QDate::fromString(options.value(day), Qt::ISODate) : QDate::currentDate();
@@ -79,6 +82,23 @@ int main(int argc, char* argv[]) {
     teacher::MainWindow window(choice, *chosen, today);
     if (options.isSet(pupil))
         window.openPupil(options.value(pupil));
+    if (options.isSet(pdf)) {
+        // For a whole class before a parents' evening, from a script.
+        const auto write = [&window, path = options.value(pdf)] {
+            QString error;
+            const bool ok = window.reportTo(path, &error);
+            if (!ok)
+                std::fprintf(stderr, "zefranol-leerkracht: %s\n", qPrintable(error));
+            QApplication::exit(ok ? 0 : 1);
+        };
+        QObject::connect(&window, &teacher::MainWindow::pupilShown, &window, write);
+        QObject::connect(&window, &teacher::MainWindow::messageShown, &window, [&window] {
+            if (!window.message().startsWith(QStringLiteral("Bezig"))) {
+                std::fprintf(stderr, "zefranol-leerkracht: %s\n", qPrintable(window.message()));
+                QApplication::exit(1);
+            }
+        });
+    }
     if (options.isSet(timings))
         teacher::runTimings(window, options.value(timings).toInt(), startMs);
     window.show();
