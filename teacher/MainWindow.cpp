@@ -350,7 +350,9 @@ void MainWindow::showMessage(const QString& text, bool canRetry) {
     stack_->setCurrentIndex(int(Page::Message));
     status_->setText(canRetry ? QStringLiteral("Niet gelukt.") : QString());
     messageLabel_->setFocus();
-    ui::announce(this, text);
+    // What is only awaited is not said; the overview that follows is.
+    if (!text.startsWith(QStringLiteral("Bezig")))
+        ui::announce(this, text);
     emit messageShown();
 }
 

@@ -102,5 +102,6 @@ int main(int argc, char* argv[]) {
     if (options.isSet(timings))
         teacher::runTimings(window, options.value(timings).toInt(), startMs);
     window.show();
+    window.activateWindow();
     return app.exec();
 }

@@ -4,6 +4,7 @@
 # key press (orca_pupil.py).
 # Usage: orca_test.sh PROGRAM [series OUTFILE]
 #   With "series OUTFILE" it records one series of five on the column screen instead.
+#   With ZEF_ORCA_SCRIPT=orca_teacher.py it records the teacher's program (see there).
 set -euo pipefail
 program=$(realpath "$1")
 shift
@@ -20,6 +21,12 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
     export LOCPATH=$runtime/locale
   fi
   export HOME=$runtime/home XDG_RUNTIME_DIR=$runtime/xdg XDG_CONFIG_HOME=$runtime/home/.config
+  # Speech goes to ALSA's null device: with PulseAudio installed but no server running,
+  # speech-dispatcher would wait for its audio for ever, and Orca with it.
+  printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
+  mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+  { cat /etc/speech-dispatcher/speechd.conf; echo 'AudioOutputMethod "alsa"'; } \
+    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
   export XDG_DATA_HOME=$runtime/home/.local/share XDG_CACHE_HOME=$runtime/home/.cache GSETTINGS_BACKEND=memory
   export ZEF_ORCA_RUNTIME=$runtime ZEF_ORCA_INSIDE=1
   # Orca refuses to start while another Orca of the same user runs; a process namespace of
@@ -51,4 +58,4 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-exec /usr/bin/python3 "$here/orca_pupil.py" "$program" "$@"
+exec /usr/bin/python3 "$here/${ZEF_ORCA_SCRIPT:-orca_pupil.py}" "$program" "$@"
