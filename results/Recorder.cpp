@@ -260,6 +260,9 @@ Recorder::Recorder(Options options) : options_(std::move(options)) {
         sendThread_->setObjectName(QStringLiteral("zefranol-verzenden"));
         sender_ = new Sender(options_, sendWaiting_);
         sender_->moveToThread(sendThread_.get());
+        // Its connections belong to its thread and are closed there, as the thread ends.
+        connect(
+            sendThread_.get(), &QThread::finished, sender_, [s = sender_] { s->close(); }, Qt::DirectConnection);
         sendThread_->start();
         Sender* s = sender_;
         writer_->written = [s] { QMetaObject::invokeMethod(s, [s] { s->send(); }); };
@@ -281,7 +284,6 @@ Recorder::~Recorder() {
         // A server that does not answer may hold one batch for its bounded time; what it has
         // not taken stays marked unsent in the local file and goes next time.
         if (sendThread_->wait(options_.connectSeconds * 2000 + 2000)) {
-            sender_->close();
             delete sender_;
         } else {
             sayOnce(QStringLiteral("de schoolserver antwoordt niet; de resultaten gaan de volgende keer"));
@@ -302,7 +304,8 @@ bool Recorder::settle(int ms) {
     while (!deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         // Whatever was handed over before this call has reached the writer.
-        QMetaObject::invokeMethod(writer_, [] {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            writer_, [] {}, Qt::BlockingQueuedConnection);
         if (waitingToWrite() == 0) {
             if (!sender_)
                 return true;
