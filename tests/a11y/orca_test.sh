@@ -21,12 +21,6 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
     export LOCPATH=$runtime/locale
   fi
   export HOME=$runtime/home XDG_RUNTIME_DIR=$runtime/xdg XDG_CONFIG_HOME=$runtime/home/.config
-  # Speech goes to ALSA's null device: with PulseAudio installed but no server running,
-  # speech-dispatcher would wait for its audio for ever, and Orca with it.
-  printf 'pcm.!default { type null }\n' >"$HOME/.asoundrc"
-  mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
-  { cat /etc/speech-dispatcher/speechd.conf; echo 'AudioOutputMethod "alsa"'; } \
-    >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
   export XDG_DATA_HOME=$runtime/home/.local/share XDG_CACHE_HOME=$runtime/home/.cache GSETTINGS_BACKEND=memory
   export ZEF_ORCA_RUNTIME=$runtime ZEF_ORCA_INSIDE=1
   # Where speech-dispatcher is installed (reading aloud needs it), Orca speaks through it,
