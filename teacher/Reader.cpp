@@ -23,8 +23,9 @@ namespace {
 
 QString failure(const results::Store* store, const QString& detail) {
     if (store && store->kind() == results::Store::Kind::School)
-        return QStringLiteral("De schoolserver antwoordt niet meer of de verbinding is verbroken (%1).").arg(detail);
-    return QStringLiteral("De resultaten konden niet worden gelezen (%1).").arg(detail);
+        return QStringLiteral("De schoolserver antwoordt niet meer of de verbinding is verbroken.\n\n(%1)")
+            .arg(detail.simplified());
+    return QStringLiteral("De resultaten konden niet worden gelezen.\n\n(%1)").arg(detail.simplified());
 }
 
 const QString NoSource = QStringLiteral("Er is geen bron geopend.");

@@ -100,7 +100,10 @@ std::unique_ptr<results::Store> openServer(const config::School& school, Opening
     QString error;
     std::unique_ptr<results::Store> store = results::openSchool(school, &error, connectSeconds);
     if (!store) {
-        out = {Opening::Outcome::Failed, QStringLiteral("De schoolserver kan niet worden bereikt: %1").arg(error)};
+        out = {Opening::Outcome::Failed,
+               QStringLiteral("De schoolserver kan niet worden bereikt. Staat de server aan, is er netwerk, en "
+                              "kloppen het account en zijn wachtwoord?\n\n(%1)")
+                   .arg(error.simplified())};
         return nullptr;
     }
     QSqlQuery q(store->db());
