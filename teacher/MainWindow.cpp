@@ -69,8 +69,20 @@ MainWindow::MainWindow(const SourceChoice& source, const Period& period, const Q
         status_->setText(QStringLiteral("Bezig met lezen… De bron antwoordt traag of niet."));
         slowRetry_->show();
     });
+    // A server that stopped without closing the connection never says so: after a while
+    // the window says it, and keeps listening in case the answer still comes.
+    silent_.setSingleShot(true);
+    silent_.setInterval(10000);
+    connect(&silent_, &QTimer::timeout, this, [this] {
+        if (waiting_)
+            showMessage(QStringLiteral("%1 antwoordt al tien seconden niet. Misschien is de verbinding weg.")
+                            .arg(reader_.choice().kind == SourceChoice::Kind::School ? QStringLiteral("De schoolserver")
+                                                                                     : QStringLiteral("Het bestand")),
+                        true);
+    });
     connect(&reader_, &Reader::opened, this, [this](const Opening& o) {
         slow_.stop();
+        silent_.stop();
         waiting_ = 0;
         slowRetry_->hide();
         if (o.outcome != Opening::Outcome::Opened) {
@@ -366,17 +378,20 @@ void MainWindow::openSource(const SourceChoice& choice) {
     reader_.open(choice);
     waiting_ = -1;
     slow_.start();
+    silent_.start();
 }
 
 void MainWindow::waitFor(int ticket) {
     waiting_ = ticket;
     status_->setText(QStringLiteral("Bezig met lezen…"));
     slow_.start();
+    silent_.start();
 }
 
 void MainWindow::answered(int) {
     waiting_ = 0;
     slow_.stop();
+    silent_.stop();
     slowRetry_->hide();
 }
 

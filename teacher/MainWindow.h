@@ -102,7 +102,7 @@ private:
     int exportTicket_ = 0;
     bool paintWatch_ = false;
     Page pageWaited_ = Page::Overview;
-    QTimer slow_;
+    QTimer slow_, silent_;
     QHash<QString, Overview> cache_;
     QSet<QString> ahead_; // periods being read ahead
     bool readAheadOn_ = true;

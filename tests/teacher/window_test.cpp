@@ -17,8 +17,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <csignal>
 
 using namespace teacher;
 
@@ -247,6 +249,46 @@ private slots:
         press(&w, "Opnieuw proberen");
         QVERIFY(overview.wait(15000));
         QCOMPARE(w.model()->rowCount(), 24);
+    }
+
+    // Stopped, not shut down: the connection stays open and no answer comes.
+    void stalledServerIsSaidAndLeft() {
+        if (!teacherdata::withServer())
+            QSKIP("needs with_pg_server.sh");
+        MainWindow w({SourceChoice::Kind::School, teacherdata::server(QStringLiteral("juf")), {}}, Period::month(Today),
+                     Today);
+        QSignalSpy overview(&w, &MainWindow::overviewShown);
+        w.show();
+        QVERIFY(overview.wait(15000));
+        QFile pidFile(QFile::decodeName(qgetenv("ZEF_PG_DIR")) + QStringLiteral("/root"));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        QFile postmaster(QString::fromUtf8(pidFile.readAll().trimmed()) + QStringLiteral("/data/postmaster.pid"));
+        QVERIFY(postmaster.open(QIODevice::ReadOnly));
+        const QByteArray leader = postmaster.readLine().trimmed();
+        QProcess children;
+        children.start(QStringLiteral("ps"), {QStringLiteral("--ppid"), QString::fromLatin1(leader),
+                                              QStringLiteral("-o"), QStringLiteral("pid=")});
+        QVERIFY(children.waitForFinished(10000));
+        QList<pid_t> server{pid_t(leader.toInt())};
+        for (const QByteArray& pid : children.readAllStandardOutput().split('\n'))
+            if (pid.trimmed().toInt() > 0)
+                server << pid_t(pid.trimmed().toInt());
+        const auto signal = [&](int s) {
+            for (pid_t pid : server)
+                ::kill(pid, s);
+        };
+        signal(SIGSTOP);
+        const auto resume = qScopeGuard([&] { signal(SIGCONT); });
+        QElapsedTimer clock;
+        clock.start();
+        w.refresh();
+        QTRY_VERIFY_WITH_TIMEOUT(w.statusBar()->findChild<QLabel*>()->text().contains(QStringLiteral("traag")), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.page() == MainWindow::Page::Message, 15000);
+        QVERIFY2(w.message().contains(QStringLiteral("tien seconden")), qPrintable(w.message()));
+        QVERIFY(clock.elapsed() < 14000);
+        // The answer that still comes is shown.
+        signal(SIGCONT);
+        QTRY_VERIFY_WITH_TIMEOUT(w.page() == MainWindow::Page::Overview, 15000);
     }
 };
 
