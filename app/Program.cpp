@@ -10,6 +10,7 @@
 #include "ui/PictureStore.h"
 #include "ui/Touch.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -172,11 +173,7 @@ void Program::adopt(ui::Form& form) {
 void Program::attach(ui::Form& form) {
     // Screens stay in front of the main window without being its children,
     // so disabling the main window leaves them usable.
-    MDIForm2& main = mainWindow();
-    main.winId();
-    form.winId();
-    if (form.windowHandle() && main.windowHandle())
-        form.windowHandle()->setTransientParent(main.windowHandle());
+    ui::windowSystem::belongTo(form, mainWindow());
 }
 
 void Program::ShowScreen(ui::Form& form) {
@@ -199,34 +196,15 @@ void Program::HideScreen(ui::Form& form) {
         active_ = nullptr;
 }
 
-namespace {
-
-// The button by which each screen returns where it came from (the menu's is its stop button).
-// The welcome, "Wie ben jij?" and closing screens have none.
-struct ReturnButton {
-    const char* screen;
-    const char* button;
-};
-constexpr ReturnButton ReturnButtons[] = {
-    {"frmkiesbasis", "cmdeinde"}, {"frmtest", "cmdstop"},   {"frmtest2", "cmdstop"}, {"frmmaal", "cmdstop2"},
-    {"frmmaal2", "cmdstop2"},     {"frmmaal3", "cmdstop2"}, {"Aklas", "Cmdterug"},
-};
-
-} // namespace
-
 void Program::closeRequested(ui::Form& form) {
     // The title bar's close does what the screen's own return button does, and only while
     // the screen offers that button: a series is finished, a drill runs out, before the
     // pupil leaves, whichever way the pupil chooses.
     if (form.isHidden())
         return;
-    for (const ReturnButton& entry : ReturnButtons) {
-        if (form.objectName() != QLatin1String(entry.screen))
-            continue;
-        auto* button = form.findChild<QAbstractButton*>(QLatin1String(entry.button));
-        if (button && button->isVisible() && button->isEnabled())
-            button->click();
-    }
+    QAbstractButton* button = form.returnButton();
+    if (button && button->isVisible() && button->isEnabled())
+        button->click();
 }
 
 void Program::windowActivated(ui::Form* form) {
@@ -268,7 +246,7 @@ void Program::bringScreenBack() {
         return;
     front->raise();
     front->activateWindow();
-    front->takeKeyboard();
+    ui::windowSystem::takeKeyboard(*front);
 }
 
 void Program::windowMinimised() {
@@ -296,7 +274,7 @@ void CentreOnScreen(QWidget& window) {
         return;
     // The outer size counts the window manager's frame. Qt knows it only once the window is
     // framed, and a screen gets a new window each time it is shown: until then the frame is
-    // asked of the window system, and the window is placed by its inside.
+    // asked of the window system, and the window is placed again once it has answered.
     const QRect outerNow = window.frameGeometry();
     const QMargins qtFrame(window.geometry().left() - outerNow.left(), window.geometry().top() - outerNow.top(),
                            outerNow.right() - window.geometry().right(),
@@ -304,7 +282,7 @@ void CentreOnScreen(QWidget& window) {
     QMargins frame = qtFrame;
     if (frame.isNull())
         if (auto* form = qobject_cast<ui::Form*>(&window))
-            frame = form->windowFrame();
+            frame = ui::windowSystem::frame(*form, [w = &window] { CentreOnScreen(*w); });
     const QPoint unknown(frame.left() - qtFrame.left(), frame.top() - qtFrame.top());
     const QSize display = screen->geometry().size() * ui::TwipsPerPixel;
     const QSize outer = window.size().grownBy(frame) * ui::TwipsPerPixel;

@@ -5,7 +5,7 @@
 #include "ui/Twips.h"
 
 #include <QGroupBox>
-#include <QVariant>
+#include <QHash>
 #include <algorithm>
 #include <vector>
 
@@ -13,7 +13,12 @@ namespace ui {
 
 namespace {
 
-const char* const LayerProperty = "zefLayer";
+// The stacking layer of every control built from a table, for stackControls; a control
+// leaves it when it goes.
+QHash<const QWidget*, int>& layers() {
+    static QHash<const QWidget*, int> layer;
+    return layer;
+}
 
 int defaultLayer(Kind kind) {
     switch (kind) {
@@ -148,7 +153,8 @@ QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
     if (s.kind != Kind::Line)
         w->setGeometry(rectFromTwips(s.at.left, s.at.top, s.at.width, s.at.height));
     w->setFont(makeFont(s.font));
-    w->setProperty(LayerProperty, s.layer >= 0 ? s.layer : defaultLayer(s.kind));
+    layers().insert(w, s.layer >= 0 ? s.layer : defaultLayer(s.kind));
+    QObject::connect(w, &QObject::destroyed, [w] { layers().remove(w); });
 
     const QString tip = QString::fromUtf8(s.tip);
     if (!tip.isEmpty())
@@ -199,11 +205,10 @@ void stackControls(QWidget* screen) {
     for (QWidget* parent : all) {
         std::vector<QWidget*> kids;
         for (QObject* o : parent->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && w->property(LayerProperty).isValid())
+            if (auto* w = qobject_cast<QWidget*>(o); w && layers().contains(w))
                 kids.push_back(w);
-        std::stable_sort(kids.begin(), kids.end(), [](QWidget* a, QWidget* b) {
-            return a->property(LayerProperty).toInt() < b->property(LayerProperty).toInt();
-        });
+        std::stable_sort(kids.begin(), kids.end(),
+                         [](QWidget* a, QWidget* b) { return layers().value(a) < layers().value(b); });
         for (QWidget* w : kids)
             w->raise();
     }

@@ -5,6 +5,7 @@
 // front of the main window; its title bar asks for moving and closing only.
 #include "ui/ControlTable.h"
 
+#include <QAbstractButton>
 #include <QWidget>
 #include <functional>
 
@@ -36,11 +37,6 @@ public:
     // that is a new activation).
     void setActivationListener(std::function<void(Form*)> listener) { listener_ = std::move(listener); }
 
-    // Moves the keyboard focus to this window straight away, for when another window of the
-    // program holds it: a window manager that guards against windows taking the focus may
-    // refuse the program's polite request (activateWindow) then.
-    void takeKeyboard();
-
     // Told when the window system asks to close this window (the title bar's close button);
     // the window itself stays.
     void setCloseListener(std::function<void(Form*)> listener) { closeListener_ = std::move(listener); }
@@ -52,9 +48,9 @@ public:
     // the window-sized image it is painted into); showing the screen makes them anew.
     void releaseWindow();
 
-    // The frame the window system puts around this screen's window (title bar and borders),
-    // also before the window is framed; empty where the window system does not say.
-    QMargins windowFrame() const;
+    // The button by which this screen returns where it came from (the menu's is its stop
+    // button); null where there is none. The title bar's close presses it while it is offered.
+    QAbstractButton* returnButton() const { return returnButton_; }
 
     // Enter clicks the focused button, unless the screen gives Enter a meaning of its own.
     bool enterClicksButtons() const { return enterClicks_; }
@@ -62,6 +58,12 @@ public:
 
 protected:
     void build(std::span<const ControlSpec> table);
+    // The screen's return button and what it does when pressed.
+    template <class Screen>
+    void setReturnButton(QAbstractButton* button, void (Screen::*pressed)()) {
+        returnButton_ = button;
+        connect(button, &QAbstractButton::clicked, static_cast<Screen*>(this), pressed);
+    }
     bool event(QEvent* e) override;
     // Screens are only shown and hidden: a close request goes to the close listener.
     void closeEvent(QCloseEvent* e) override;
@@ -71,6 +73,7 @@ private:
     std::function<void(Form*)> closeListener_;
     std::function<void(Form*)> minimiseListener_;
     bool enterClicks_ = true;
+    QAbstractButton* returnButton_ = nullptr;
 };
 
 } // namespace ui

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +50,11 @@ QString& storeFolder() {
     return folder;
 }
 
+qint64& mostBytes() {
+    static qint64 most = MostKeptBytes;
+    return most;
+}
+
 // What a drawing's pictures are filed under: its bytes, the Qt that draws them, and the
 // program's version, so that a program drawing them differently never shows old ones.
 // Worked out once per drawing and run.
@@ -76,20 +82,34 @@ QString sizePrefix(const QString& resource, QSize device, qreal pixelRatio) {
            QStringLiteral("-%1x%2@%3-").arg(device.width()).arg(device.height()).arg(qRound(pixelRatio * 100));
 }
 
+const QString Extension = QStringLiteral(".pixels");
+
 QString fileFor(const QString& resource, QSize device, qreal pixelRatio) {
     if (storeFolder().isEmpty())
         return {};
     const QString key = drawingKey(resource);
     if (key.isEmpty())
         return {};
-    return storeFolder() + QLatin1Char('/') + sizePrefix(resource, device, pixelRatio) + key +
-           QStringLiteral(".pixels");
+    return storeFolder() + QLatin1Char('/') + sizePrefix(resource, device, pixelRatio) + key + Extension;
+}
+
+// Keeps the folder within its bound. A file's time is when it was last written or shown
+// (find renews it), so what goes first is what no recent run has shown.
+void trim() {
+    QDir dir(storeFolder());
+    qint64 total = 0;
+    for (const QFileInfo& file : dir.entryInfoList({QLatin1Char('*') + Extension}, QDir::Files, QDir::Time)) {
+        total += file.size();
+        if (total > mostBytes())
+            dir.remove(file.fileName());
+    }
 }
 
 } // namespace
 
-void setFolder(const QString& folder) {
+void setFolder(const QString& folder, qint64 most) {
     storeFolder() = folder;
+    mostBytes() = most;
 }
 
 QImage find(const QString& resource, QSize device, qreal pixelRatio) {
@@ -111,6 +131,8 @@ QImage find(const QString& resource, QSize device, qreal pixelRatio) {
         header != Header::of(image) ||
         file.read(reinterpret_cast<char*>(image.bits()), image.sizeInBytes()) != image.sizeInBytes())
         return {};
+    // Shown again: the last to go when the folder is trimmed.
+    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
     image.setDevicePixelRatio(pixelRatio);
     return image;
 }
@@ -129,6 +151,7 @@ void keep(const QString& resource, const QImage& drawn) {
 
 void writeKept() {
     const QList<Drawn> waiting = std::exchange(waitingToBeWritten(), {});
+    bool written = false;
     for (const auto& [resource, drawn] : waiting) {
         const qreal ratio = drawn.devicePixelRatio();
         const QString path = fileFor(resource, drawn.size(), ratio);
@@ -146,8 +169,10 @@ void writeKept() {
         if (file.open(QIODevice::WriteOnly) &&
             file.write(reinterpret_cast<const char*>(&header), sizeof header) == qint64(sizeof header) &&
             file.write(reinterpret_cast<const char*>(drawn.constBits()), drawn.sizeInBytes()) == drawn.sizeInBytes())
-            file.commit();
+            written = file.commit() || written;
     }
+    if (written)
+        trim();
 }
 
 } // namespace ui::pictureStore

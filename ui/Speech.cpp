@@ -18,8 +18,6 @@ namespace ui {
 
 namespace {
 
-const char* const StatusLineProperty = "zefStatusLine";
-
 // How long a screen that is shown may take to become the active window before it speaks
 // anyway (a window system that never activates it).
 constexpr int ActivationPatienceMs = 600;
@@ -46,7 +44,6 @@ void forward(QAccessibleEvent* e) {
 class Voice : public QWidget {
 public:
     explicit Voice(QWidget* window) : QWidget(window) {
-        setObjectName(QStringLiteral("zefVoice"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         setGeometry(0, 0, 1, 1);
@@ -68,6 +65,21 @@ private:
 };
 
 constexpr int VoicesPerScreen = 4;
+
+// The voices of a window, in its stacking order.
+QList<Voice*> voicesOf(const QWidget* window) {
+    QList<Voice*> voices;
+    for (QObject* child : window->children())
+        if (auto* voice = dynamic_cast<Voice*>(child))
+            voices << voice;
+    return voices;
+}
+
+// The labels made status lines.
+std::vector<QPointer<QWidget>>& statusLines() {
+    static std::vector<QPointer<QWidget>> lines;
+    return lines;
+}
 
 class VoiceAccessible : public QAccessibleWidget {
 public:
@@ -153,7 +165,7 @@ protected:
             // A window shown again shows its visible children again, and a reader would
             // read the last words once more.
             if (auto* w = qobject_cast<QWidget*>(receiver); w && w->isWindow())
-                for (Voice* voice : w->findChildren<Voice*>(QStringLiteral("zefVoice"), Qt::FindDirectChildrenOnly))
+                for (Voice* voice : voicesOf(w))
                     voice->setVisible(false);
             break;
         default:
@@ -278,7 +290,7 @@ private:
         lastText_ = text;
         lastWindow_ = window;
         sinceLast_.start();
-        QList<Voice*> voices = window->findChildren<Voice*>(QStringLiteral("zefVoice"), Qt::FindDirectChildrenOnly);
+        QList<Voice*> voices = voicesOf(window);
         while (voices.size() < VoicesPerScreen)
             voices << new Voice(window);
         int& turn = turns_[window];
@@ -348,7 +360,8 @@ void speakChanges(std::initializer_list<QWidget*> controls) {
 }
 
 void setStatusLine(QWidget* label) {
-    label->setProperty(StatusLineProperty, true);
+    std::erase_if(statusLines(), [](const QPointer<QWidget>& line) { return line.isNull(); });
+    statusLines().push_back(label);
 }
 
 QString speakable(QString text) {
@@ -396,7 +409,8 @@ QAccessibleInterface* speechInterface(QObject* object) {
 }
 
 bool isStatusLine(const QWidget* w) {
-    return w->property(StatusLineProperty).toBool();
+    return std::any_of(statusLines().begin(), statusLines().end(),
+                       [w](const QPointer<QWidget>& line) { return line.data() == w; });
 }
 
 } // namespace detail

@@ -170,7 +170,7 @@ Aklas::Aklas(Program& program) : Screen(program, "Aklas", QStringLiteral("A klas
     Lblinaklas->setMouseTracking(true);
     connect(Image1, &Picture::mouseMoved, this, &Aklas::Image1_MouseMove);
     connect(Lblinaklas, &Label::mouseMoved, this, &Aklas::Lblinaklas_MouseMove);
-    connect(Cmdterug, &QPushButton::clicked, this, &Aklas::Cmdterug_Click);
+    setReturnButton(Cmdterug, &Aklas::Cmdterug_Click);
     connect(txtgetal2, &TextBox::changed, this, &Aklas::txtgetal2_Change);
     speakChanges({lblmededeling, lblinfor, Lbltrainer2, lbltrainer3, Lbltrainer});
 }

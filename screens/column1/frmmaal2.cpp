@@ -79,7 +79,7 @@ frmmaal2::frmmaal2(Program& program)
     connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal2::cmdcontrole_Click);
     connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal2::cmdnieuw_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmmaal2::cmdstop_Click);
-    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal2::cmdstop2_Click);
+    setReturnButton(cmdstop2, &frmmaal2::cmdstop2_Click);
     connect(cmdaklas, &QPushButton::clicked, this, &frmmaal2::cmdaklas_Click);
     connect(keypad().cmdCreate, &QPushButton::clicked, this, &frmmaal2::cmdCreate_Click);
     connect(txteenheid, &TextBox::changed, this, &frmmaal2::txteenheid_Change);

@@ -49,9 +49,9 @@ frmmaal3::frmmaal3(Program& program)
     cmdstart->setFocus();
     // Tab follows the order of work: start, the rows from the units leftwards, the sum,
     // the carry notes, the reminders, the check, the series buttons, back to the menu.
-    std::vector<QWidget*> chain{cmdstart,     txteenheid,   txttiental,     txthonderdtal,  txtduizendtal,
-                                txtleeg2,     txttiental2,  txthonderdtal2, txtduizendtal2, txttienduizendtal2,
-                                txtuitkomstE, txtuitkomstT, txtuitkomstH,   txtuitkomstD,   txtuitkomstTD};
+    const std::vector<TextBox*> entry = entryBoxes({Row::First, Row::Point, Row::Second, Row::Sum});
+    std::vector<QWidget*> chain{cmdstart};
+    chain.insert(chain.end(), entry.begin(), entry.end());
     for (QWidget* key : keypad_->tabStops())
         chain.push_back(key);
     chain.insert(chain.end(), {cmdaklas1, cmdaklas2, cmdcontrole, cmdnieuw, cmdstop, cmdstop2});
@@ -61,40 +61,18 @@ frmmaal3::frmmaal3(Program& program)
     connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal3::cmdcontrole_Click);
     connect(cmdnieuw, &QPushButton::clicked, this, &frmmaal3::cmdnieuw_Click);
     connect(cmdstop, &QPushButton::clicked, this, &frmmaal3::cmdstop_Click);
-    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal3::cmdstop2_Click);
+    setReturnButton(cmdstop2, &frmmaal3::cmdstop2_Click);
     connect(cmdaklas1, &QPushButton::clicked, this, &frmmaal3::cmdaklas1_Click);
     connect(cmdaklas2, &QPushButton::clicked, this, &frmmaal3::cmdaklas2_Click);
     connect(keypad_->cmdCreate, &QPushButton::clicked, this, &frmmaal3::cmdCreate_Click);
 
-    using Handler = void (frmmaal3::*)();
-    struct Box {
-        TextBox* box;
-        Handler change, click;
-    };
-    const Box boxes[] = {
-        {txteenheid, &frmmaal3::txteenheid_Change, &frmmaal3::txteenheid_Click},
-        {txttiental, &frmmaal3::txttiental_Change, &frmmaal3::txttiental_Click},
-        {txthonderdtal, &frmmaal3::txthonderdtal_Change, &frmmaal3::txthonderdtal_Click},
-        {txtduizendtal, &frmmaal3::txtduizendtal_Change, &frmmaal3::txtduizendtal_Click},
-        {txtleeg2, &frmmaal3::txtleeg2_Change, &frmmaal3::txtleeg2_Click},
-        {txttiental2, &frmmaal3::txttiental2_Change, &frmmaal3::txttiental2_Click},
-        {txthonderdtal2, &frmmaal3::txthonderdtal2_Change, &frmmaal3::txthonderdtal2_Click},
-        {txtduizendtal2, &frmmaal3::txtduizendtal2_Change, &frmmaal3::txtduizendtal2_Click},
-        {txttienduizendtal2, &frmmaal3::txttienduizendtal2_Change, &frmmaal3::txttienduizendtal2_Click},
-        {txtuitkomstE, &frmmaal3::txtuitkomstE_Change, &frmmaal3::txtuitkomstE_Click},
-        {txtuitkomstT, &frmmaal3::txtuitkomstT_Change, &frmmaal3::txtuitkomstT_Click},
-        {txtuitkomstH, &frmmaal3::txtuitkomstH_Change, &frmmaal3::txtuitkomstH_Click},
-        {txtuitkomstD, &frmmaal3::txtuitkomstD_Change, &frmmaal3::txtuitkomstD_Click},
-        {txtuitkomstTD, &frmmaal3::txtuitkomstTD_Change, &frmmaal3::txtuitkomstTD_Click},
-    };
-    for (const Box& b : boxes) {
-        connect(b.box, &TextBox::changed, this, b.change);
-        connect(b.box, &TextBox::clicked, this, b.click);
+    for (const EntryBox& e : guidedEntry()) {
+        connect(this->*e.box, &TextBox::changed, this, e.change);
+        connect(this->*e.box, &TextBox::clicked, this, e.click);
     }
-    new numpad::NumberPad(*this, numpad::TwoDigitLayout,
-                          {txteenheid, txttiental, txthonderdtal, txtduizendtal, txttiental2, txthonderdtal2,
-                           txtduizendtal2, txttienduizendtal2, txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD,
-                           txtuitkomstTD});
+    // The number pad writes digits: the point place is not one of its boxes.
+    const std::vector<TextBox*> digits = entryBoxes({Row::First, Row::Second, Row::Sum});
+    new numpad::NumberPad(*this, numpad::TwoDigitLayout, {digits.begin(), digits.end()});
     speakChanges(txtresultaat, {}, true);
     speakChanges({Lbltrainer, lblmededeling});
     setStatusLine(lblmededeling);
@@ -129,17 +107,21 @@ void frmmaal3::record(const QString& line, int back) {
 void frmmaal3::ClearBoard() {
     // Emptying a box runs its change reaction, which moves the focus and may show or
     // hide buttons before the next box is emptied; txtleeg2 writes its point back.
+    const auto empty = [](const std::vector<TextBox*>& boxes) {
+        for (TextBox* b : boxes)
+            b->setText(QString());
+    };
     txtduizendtal->setVisible(false);
-    for (TextBox* b : {txt1, txt10, txt100, txteenheid, txttiental, txthonderdtal, txtduizendtal})
-        b->setText(QString());
+    empty({txt1, txt10, txt100});
+    empty(entryBoxes({Row::First}));
     verdict_->clear();
     keypad_->HideKeypad();
-    for (TextBox* b : {txtresultaat, txtleeg2, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
-        b->setText(QString());
+    txtresultaat->setText(QString());
+    empty(entryBoxes({Row::Point, Row::Second}));
     working.onBoard = false;
     working.sum = {};
-    for (TextBox* b : {txtuitkomstE, txtuitkomstT, txtuitkomstH, txtuitkomstD, txtuitkomstTD, txtmalerT, txtmalerE})
-        b->setText(QString());
+    empty(entryBoxes({Row::Sum}));
+    empty({txtmalerT, txtmalerE});
     txttienduizendtal2->setVisible(true);
     txtuitkomstTD->setVisible(true);
     keypad_->cmdCreate->setVisible(false);
@@ -148,25 +130,18 @@ void frmmaal3::ClearBoard() {
 }
 
 void frmmaal3::FocusNextBox() {
-    // Each later step that applies wins; a box counts as filled when it holds text.
-    auto filled = [](const TextBox* b) { return !b->text().isEmpty(); };
-    TextBox* target = filled(txteenheid) ? txttiental : txteenheid;
-    if (filled(txttiental))
-        target = txthonderdtal;
-    // A shown thousands box that is still empty is the next one to fill.
-    if (filled(txthonderdtal))
-        target = isShown(txtduizendtal) && !filled(txtduizendtal) ? txtduizendtal : txttiental2;
-    if (filled(txtduizendtal))
-        target = txttiental2;
-    if (filled(txttiental2))
-        target = txthonderdtal2;
-    if (filled(txthonderdtal2))
-        target = txtduizendtal2;
-    if (filled(txtduizendtal2))
-        target = isShown(txttienduizendtal2) ? txttienduizendtal2 : txtuitkomstE;
-    if (filled(txttienduizendtal2))
-        target = txtuitkomstE;
-    requestFocus(target);
+    // The box after the last filled one (one that holds text) of the two rows, passing over
+    // a hidden thousands or ten-thousands box; once the rows are full, the sum's units. The
+    // sum boxes are never chosen by their own contents.
+    std::vector<TextBox*> run = entryBoxes({Row::First, Row::Second});
+    run.push_back(entryBoxes({Row::Sum}).front());
+    std::size_t next = 0;
+    for (std::size_t i = 0; i + 1 < run.size(); ++i)
+        if (!run[i]->text().isEmpty())
+            next = i + 1;
+    while (!isShown(run[next]) && next + 1 < run.size())
+        ++next;
+    requestFocus(run[next]);
 }
 
 void frmmaal3::HideKeypad() {
@@ -256,13 +231,13 @@ void frmmaal3::trmaklas2_Timer() {
 }
 
 void frmmaal3::cmdcontrole_Click() {
-    // Hidden boxes are repaired too; every box whose text changes runs its reaction.
-    for (TextBox* b : {txteenheid, txttiental, txthonderdtal, txtduizendtal, txtuitkomstE, txtuitkomstT, txtuitkomstH,
-                       txtuitkomstD, txtuitkomstTD, txttiental2, txthonderdtal2, txtduizendtal2, txttienduizendtal2})
+    // Hidden boxes are repaired too, the sum before the second row; every box whose text
+    // changes runs its reaction.
+    for (TextBox* b : entryBoxes({Row::First, Row::Sum, Row::Second}))
         b->setText(text(zef::RepairBox(plain(b->text()))));
-    working.sum =
-        zef::ReadSumAnswer(plain(txtuitkomstE->text()), plain(txtuitkomstT->text()), plain(txtuitkomstH->text()),
-                           plain(txtuitkomstD->text()), plain(txtuitkomstTD->text()));
+    const std::vector<TextBox*> sum = entryBoxes({Row::Sum});
+    const auto digit = [&sum](int place) { return plain(sum[place]->text()); };
+    working.sum = zef::ReadSumAnswer(digit(0), digit(1), digit(2), digit(3), digit(4));
 
     // With the board cleared there is no product to reach: any sum is too big.
     const zef::Verdict verdict = working.onBoard ? zef::JudgeSum(working.exercise, working.sum) : zef::Verdict::TooBig;
@@ -349,6 +324,35 @@ void frmmaal3::cmdstop2_Click() {
 
 // ---------------------------------------------------------------- guided entry
 // One handler per box, in the order the pupil fills them; the steps they share follow.
+
+std::span<const frmmaal3::EntryBox> frmmaal3::guidedEntry() {
+    static constexpr EntryBox order[] = {
+        {&Self::txteenheid, Row::First, &Self::txteenheid_Change, &Self::txteenheid_Click},
+        {&Self::txttiental, Row::First, &Self::txttiental_Change, &Self::txttiental_Click},
+        {&Self::txthonderdtal, Row::First, &Self::txthonderdtal_Change, &Self::txthonderdtal_Click},
+        {&Self::txtduizendtal, Row::First, &Self::txtduizendtal_Change, &Self::txtduizendtal_Click},
+        {&Self::txtleeg2, Row::Point, &Self::txtleeg2_Change, &Self::txtleeg2_Click},
+        {&Self::txttiental2, Row::Second, &Self::txttiental2_Change, &Self::txttiental2_Click},
+        {&Self::txthonderdtal2, Row::Second, &Self::txthonderdtal2_Change, &Self::txthonderdtal2_Click},
+        {&Self::txtduizendtal2, Row::Second, &Self::txtduizendtal2_Change, &Self::txtduizendtal2_Click},
+        {&Self::txttienduizendtal2, Row::Second, &Self::txttienduizendtal2_Change, &Self::txttienduizendtal2_Click},
+        {&Self::txtuitkomstE, Row::Sum, &Self::txtuitkomstE_Change, &Self::txtuitkomstE_Click},
+        {&Self::txtuitkomstT, Row::Sum, &Self::txtuitkomstT_Change, &Self::txtuitkomstT_Click},
+        {&Self::txtuitkomstH, Row::Sum, &Self::txtuitkomstH_Change, &Self::txtuitkomstH_Click},
+        {&Self::txtuitkomstD, Row::Sum, &Self::txtuitkomstD_Change, &Self::txtuitkomstD_Click},
+        {&Self::txtuitkomstTD, Row::Sum, &Self::txtuitkomstTD_Change, &Self::txtuitkomstTD_Click},
+    };
+    return order;
+}
+
+std::vector<TextBox*> frmmaal3::entryBoxes(std::initializer_list<Row> rows) const {
+    std::vector<TextBox*> run;
+    for (Row row : rows)
+        for (const EntryBox& e : guidedEntry())
+            if (e.row == row)
+                run.push_back(this->*e.box);
+    return run;
+}
 
 void frmmaal3::txteenheid_Change() {
     requestFocus(txttiental);

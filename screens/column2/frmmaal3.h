@@ -11,8 +11,10 @@
 #include "screens/scoring/VerdictPanel.h"
 
 #include <array>
+#include <initializer_list>
 #include <memory>
 #include <span>
+#include <vector>
 
 class QPushButton;
 
@@ -131,6 +133,24 @@ private:
     static std::span<const ui::ControlSpec> BeforeKeypad();
     static std::span<const ui::ControlSpec> AfterKeypad();
     static std::span<const ui::ControlSpec> Decoration();
+
+    // The guided entry's order, written once: every box the pupil fills, with its row and its
+    // two reactions, in the order of work. Each place that needs a run of boxes takes it from here.
+    enum class Row {
+        First,  // the product with the multiplier's units, from its units leftwards
+        Point,  // the second row's units place, which only ever holds the point
+        Second, // the product with the multiplier's tens, from its tens leftwards
+        Sum,    // the sum, from its units leftwards
+    };
+    struct EntryBox {
+        ui::TextBox* Self::*box;
+        Row row;
+        void (Self::*change)();
+        void (Self::*click)();
+    };
+    static std::span<const EntryBox> guidedEntry();
+    // The boxes of these rows, row after row in the order given, each row in the order of work.
+    std::vector<ui::TextBox*> entryBoxes(std::initializer_list<Row> rows) const;
 
     void ClearBoard();
     void FocusNextBox();

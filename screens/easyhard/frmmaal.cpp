@@ -92,7 +92,7 @@ frmmaal::frmmaal(Program& program)
 
     connect(cmdstart, &QPushButton::clicked, this, &frmmaal::cmdstart_Click);
     connect(cmdcontrole, &QPushButton::clicked, this, &frmmaal::cmdcontrole_Click);
-    connect(cmdstop2, &QPushButton::clicked, this, &frmmaal::cmdstop2_Click);
+    setReturnButton(cmdstop2, &frmmaal::cmdstop2_Click);
     connect(keypad().cmdCreate, &QPushButton::clicked, this, &frmmaal::cmdCreate_Click);
     connect(txteenheid, &TextBox::clicked, this, &frmmaal::txteenheid_Click);
     connect(txttiental, &TextBox::clicked, this, &frmmaal::txttiental_Click);

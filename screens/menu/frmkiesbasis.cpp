@@ -60,7 +60,7 @@ frmkiesbasis::frmkiesbasis(Program& program)
     connect(Command3, &QPushButton::clicked, this, &frmkiesbasis::Command3_Click);
     connect(cmdkies, &QPushButton::clicked, this, &frmkiesbasis::cmdkies_Click);
     connect(Command4, &QPushButton::clicked, this, &frmkiesbasis::Command4_Click);
-    connect(cmdeinde, &QPushButton::clicked, this, &frmkiesbasis::cmdeinde_Click);
+    setReturnButton(cmdeinde, &frmkiesbasis::cmdeinde_Click);
 }
 
 void frmkiesbasis::Form_Load() {

@@ -64,7 +64,7 @@ frmtest::frmtest(Program& program)
     connect(cmdtiental, &QPushButton::clicked, this, &frmtest::cmdtiental_Click);
     connect(cmdhonderdtal, &QPushButton::clicked, this, &frmtest::cmdhonderdtal_Click);
     connect(cmdnogeens, &QPushButton::clicked, this, &frmtest::cmdnogeens_Click);
-    connect(cmdstop, &QPushButton::clicked, this, &frmtest::cmdstop_Click);
+    setReturnButton(cmdstop, &frmtest::cmdstop_Click);
     speakChanges(txtgetal, QStringLiteral("het getal"));
     speakChanges(txteenheid, QStringLiteral("eenheden"));
     speakChanges(txttiental, QStringLiteral("tientallen"));

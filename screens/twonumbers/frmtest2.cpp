@@ -109,7 +109,7 @@ frmtest2::frmtest2(Program& program)
     connect(cmdtweede, &QPushButton::clicked, this, &frmtest2::cmdtweede_Click);
     connect(cmdsom, &QPushButton::clicked, this, &frmtest2::cmdsom_Click);
     connect(cmdnogeens, &QPushButton::clicked, this, &frmtest2::cmdnogeens_Click);
-    connect(cmdstop, &QPushButton::clicked, this, &frmtest2::cmdstop_Click);
+    setReturnButton(cmdstop, &frmtest2::cmdstop_Click);
     speakChanges(txtsomH, QStringLiteral("honderdtallen"));
     speakChanges(txtsomT, QStringLiteral("tientallen"));
     speakChanges(txtsomE, QStringLiteral("eenheden"));

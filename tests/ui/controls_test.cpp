@@ -7,6 +7,7 @@
 #include "ui/PictureStore.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -262,6 +263,42 @@ private slots:
         pictureStore::setFolder(store.filePath(kept.first()) + QStringLiteral("/pictures"));
         QCOMPARE(shownInANewRun(), drawn);
         pictureStore::writeKept();
+    }
+
+    // The folder keeps the pictures shown last: a size no run has shown for longest goes
+    // first once the bound is reached, and one shown again stays.
+    void keptPicturesAreBounded() {
+        QTemporaryDir store;
+        const QString resource = pictureResource("logo.svg");
+        const QSize small(32, 28), middle(48, 42), large(64, 56);
+        const auto file = [&](QSize size) {
+            return QDir(store.path()).entryList({QStringLiteral("logo-%1x%2@*").arg(size.width()).arg(size.height())});
+        };
+        const auto keep = [&](QSize size) {
+            QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::blue);
+            pictureStore::keep(resource, drawn);
+            pictureStore::writeKept();
+        };
+        const auto age = [&](QSize size, int hours) {
+            QFile kept(store.filePath(file(size).value(0)));
+            QVERIFY(kept.open(QIODevice::ReadOnly) &&
+                    kept.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-3600 * hours),
+                                     QFileDevice::FileModificationTime));
+        };
+        // Room for the large and the small picture, not for the middle one as well.
+        pictureStore::setFolder(store.path(),
+                                (large.width() * large.height() + small.width() * small.height()) * 4 + 1024);
+        const auto forget = qScopeGuard([] { pictureStore::setFolder(QString()); });
+        keep(small);
+        keep(middle);
+        age(small, 2);
+        age(middle, 1);
+        QVERIFY(!pictureStore::find(resource, small, 1.0).isNull()); // shown again: now the newest
+        keep(large);
+        QVERIFY(!file(small).isEmpty() && !file(large).isEmpty());
+        QVERIFY(file(middle).isEmpty());
+        QVERIFY(pictureStore::find(resource, middle, 1.0).isNull());
     }
 
     // A caption too wide for its button and too tall to wrap (the table button "x 10")

@@ -12,9 +12,13 @@ namespace {
 
 // What the screen said last: the notification that is showing.
 QString lastSaid(QWidget* screen) {
-    for (QWidget* voice : screen->findChildren<QWidget*>("zefVoice"))
-        if (voice->isVisible())
-            return QAccessible::queryAccessibleInterface(voice)->text(QAccessible::Name);
+    for (QWidget* child : screen->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisible())
+            continue;
+        if (QAccessibleInterface* said = QAccessible::queryAccessibleInterface(child);
+            said && said->role() == QAccessible::Notification)
+            return said->text(QAccessible::Name);
+    }
     return {};
 }
 

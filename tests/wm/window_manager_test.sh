@@ -16,6 +16,7 @@ export ZEF_PROGRAM_LOG=$XDG_RUNTIME_DIR/program.log
 wm=${ZEF_WM:-openbox}
 case $wm in
   xfwm4) ${wm} --compositor=off >"$XDG_RUNTIME_DIR/wm.log" 2>&1 & ;;
+  mutter) ${wm} --x11 --replace >"$XDG_RUNTIME_DIR/wm.log" 2>&1 & ;;
   *) ${wm} >"$XDG_RUNTIME_DIR/wm.log" 2>&1 & ;;
 esac
 wm_pid=$!
