@@ -45,6 +45,7 @@ Settings read() {
     out.classList = names(s.value(QStringLiteral("klas/namen")));
     out.readAloud = yes(s, QStringLiteral("voorlezen/aan"));
     out.fullDisplay = yes(s, QStringLiteral("scherm/heel"));
+    out.teacherUser = s.value(QStringLiteral("leerkracht/user")).toString().trimmed();
     return out;
 }
 

@@ -23,6 +23,7 @@ struct Settings {
     QStringList classList;    // [klas] namen: the "Wie ben jij?" screen when not empty
     bool readAloud = false;   // [voorlezen] aan
     bool fullDisplay = false; // [scherm] heel
+    QString teacherUser;      // [leerkracht] user: the teacher's own account on the school's server
 };
 
 // The settings of this run, read on first use.

@@ -4,6 +4,7 @@
 # key press (orca_pupil.py).
 # Usage: orca_test.sh PROGRAM [series OUTFILE]
 #   With "series OUTFILE" it records one series of five on the column screen instead.
+#   With ZEF_ORCA_SCRIPT=orca_teacher.py it records the teacher's program (see there).
 set -euo pipefail
 program=$(realpath "$1")
 shift
@@ -57,4 +58,4 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
-exec /usr/bin/python3 "$here/orca_pupil.py" "$program" "$@"
+exec /usr/bin/python3 "$here/${ZEF_ORCA_SCRIPT:-orca_pupil.py}" "$program" "$@"

@@ -12,14 +12,18 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 rm -rf "$work"
 mkdir -p "$work"
 
+# The pupil's program and the teacher's (id.leerkracht), each with its own entry and icon.
 expected() {
     echo bin/zefranol
-    echo "share/applications/$id.desktop"
+    echo bin/zefranol-leerkracht
     echo share/doc/zefranol/copyright
-    for s in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$id.png"; done
-    echo "share/icons/hicolor/scalable/apps/$id.svg"
-    echo "share/metainfo/$id.metainfo.xml"
     echo share/zefranol/school.sql
+    for app in "$id" "$id.leerkracht"; do
+        echo "share/applications/$app.desktop"
+        for s in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$app.png"; done
+        echo "share/icons/hicolor/scalable/apps/$app.svg"
+        echo "share/metainfo/$app.metainfo.xml"
+    done
 }
 expected | sort >"$work/expected.txt"
 
@@ -29,28 +33,30 @@ stage=$work/stage/usr
 (cd "$stage" && find . ! -type d -printf '%P\n' | sort) >"$work/staged.txt"
 diff -u "$work/expected.txt" "$work/staged.txt" || fail "the staged install holds other files"
 
-[ -x "$stage/bin/zefranol" ] || fail "the program is not executable"
-cmp -s "$src/assets/icoon.svg" "$stage/share/icons/hicolor/scalable/apps/$id.svg" ||
-    fail "the scalable icon is not the program's own"
-for s in 16 24 32 48 64 128 256; do
-    file -b "$stage/share/icons/hicolor/${s}x$s/apps/$id.png" | grep -q "^PNG image data, $s x $s," ||
-        fail "the ${s}x$s icon is not a PNG of that size"
+for app in "$id:zefranol:assets/icoon.svg" "$id.leerkracht:zefranol-leerkracht:teacher/leerkracht.svg"; do
+    IFS=: read -r app program svg <<<"$app"
+    [ -x "$stage/bin/$program" ] || fail "$program is not executable"
+    cmp -s "$src/$svg" "$stage/share/icons/hicolor/scalable/apps/$app.svg" ||
+        fail "the scalable icon of $app is not its own"
+    for s in 16 24 32 48 64 128 256; do
+        file -b "$stage/share/icons/hicolor/${s}x$s/apps/$app.png" | grep -q "^PNG image data, $s x $s," ||
+            fail "the ${s}x$s icon of $app is not a PNG of that size"
+    done
+
+    desktop=$stage/share/applications/$app.desktop
+    out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
+    [ -z "$out" ] || fail "desktop-file-validate: $out"
+    # Exec=env QT_QPA_PLATFORM=xcb PROGRAM: the program, on X11 also on a Wayland desktop.
+    exec_cmd=$(sed -n 's/^Exec=env QT_QPA_PLATFORM=xcb \([^ ]*\).*/\1/p' "$desktop")
+    [ "$exec_cmd" = "$program" ] || fail "the desktop entry $app does not start $program on X11: $(grep ^Exec= "$desktop")"
+    grep -qx "Icon=$app" "$desktop" || fail "the desktop entry $app names another icon"
+
+    metainfo=$stage/share/metainfo/$app.metainfo.xml
+    grep -q "<id>$app</id>" "$metainfo" || fail "the metadata of $app has another id"
+    grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
+        fail "the metadata of $app launches another desktop entry"
+    grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata of $app has no release entry for $version"
 done
-
-desktop=$stage/share/applications/$id.desktop
-out=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $out"
-[ -z "$out" ] || fail "desktop-file-validate: $out"
-# Exec=env QT_QPA_PLATFORM=xcb zefranol: the program, on X11 also on a Wayland desktop.
-exec_cmd=$(sed -n 's/^Exec=env QT_QPA_PLATFORM=xcb \([^ ]*\).*/\1/p' "$desktop")
-[ -n "$exec_cmd" ] || fail "the desktop entry does not start the program on X11: $(grep ^Exec= "$desktop")"
-[ -x "$stage/bin/$exec_cmd" ] || fail "the desktop entry starts '$exec_cmd', which is not installed"
-grep -qx "Icon=$id" "$desktop" || fail "the desktop entry names another icon"
-
-metainfo=$stage/share/metainfo/$id.metainfo.xml
-grep -q "<id>$id</id>" "$metainfo" || fail "the metadata has another id"
-grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
-    fail "the metadata launches another desktop entry"
-grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata has no release entry for $version"
 # validate-tree also checks the metadata against the desktop entry it names.
 out=$(appstreamcli validate-tree --no-net "$work/stage" 2>&1) || fail "appstreamcli: $out"
 ! grep -qE '^ *[EW]: ' <<<"$out" || fail "appstreamcli: $out"
@@ -67,7 +73,7 @@ diff -u "$work/expected.txt" "$work/packed.txt" || fail "the package holds other
 [ "$(dpkg-deb -f "$deb" Package)" = zefranol ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "wrong package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libqt6sql6 libqt6sql6-sqlite libc6; do
+for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libqt6charts6 libqt6sql6 libqt6sql6-sqlite libc6; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)

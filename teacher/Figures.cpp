@@ -1,0 +1,310 @@
+#include "teacher/Figures.h"
+
+#include "results/Csv.h"
+#include "results/Store.h"
+
+#include <QIODevice>
+#include <QMap>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <algorithm>
+
+namespace teacher {
+
+QString kindName(int kind) {
+    switch (kind) {
+    case 0:
+        return QStringLiteral("onthouden vergeten");
+    case 1:
+        return QStringLiteral("tafel- of rekenfout");
+    default:
+        return QStringLiteral("fout opgeteld");
+    }
+}
+
+QString mostFrequent(const MistakeKinds& kinds) {
+    const long long counts[] = {kinds.carry, kinds.table, kinds.sum};
+    const auto most = std::max_element(std::begin(counts), std::end(counts));
+    return *most > 0 ? kindName(int(most - std::begin(counts))) : QString();
+}
+
+std::optional<double> PupilRow::share() const {
+    if (done <= 0)
+        return std::nullopt;
+    return double(right) / double(done);
+}
+
+std::optional<double> PupilRow::trend() const {
+    const std::optional<double> now = share();
+    if (!now || doneBefore <= 0)
+        return std::nullopt;
+    return 100.0 * (*now - double(rightBefore) / double(doneBefore));
+}
+
+QList<int> PupilRow::worstTables(int n) const {
+    QList<int> digits;
+    for (int d = 0; d < int(tables.size()); ++d)
+        if (tables[d].wrong > 0)
+            digits << d;
+    // By share wrong (compared as cross products, exact), then by how often it went wrong.
+    std::stable_sort(digits.begin(), digits.end(), [this](int a, int b) {
+        const DigitTally &x = tables[a], &y = tables[b];
+        const long long lhs = x.wrong * y.used, rhs = y.wrong * x.used;
+        return lhs != rhs ? lhs > rhs : x.wrong > y.wrong;
+    });
+    return digits.mid(0, n);
+}
+
+void addTo(PupilRow& row, const MultiplierCounts& c) {
+    row.right += c.right;
+    row.done += c.right + c.wrong;
+    row.drills += c.drills;
+    row.kinds.carry += c.kinds.carry;
+    row.kinds.table += c.kinds.table;
+    row.kinds.sum += c.kinds.sum;
+    const long long done = c.right + c.wrong;
+    if (done == 0 || c.multiplier < 0 || c.multiplier > 99)
+        return;
+    if (c.multiplier < 10) {
+        row.tables[c.multiplier].used += done;
+        row.tables[c.multiplier].wrong += c.wrong;
+        return;
+    }
+    const int units = c.multiplier % 10, tens = c.multiplier / 10;
+    row.tables[units].used += done;
+    row.tables[units].wrong += c.row1Wrong;
+    row.tables[tens].used += done;
+    row.tables[tens].wrong += c.row2Wrong;
+}
+
+namespace {
+
+bool fail(QString* error, const QSqlQuery& q) {
+    if (error)
+        *error = q.lastError().text();
+    return false;
+}
+
+QDateTime momentOf(const QVariant& v) {
+    // The server hands a timestamp, the local file its ISO text.
+    return v.typeId() == QMetaType::QDateTime ? v.toDateTime().toUTC() : results::Store::fromTimeText(v.toString());
+}
+
+// SQLite keeps the times as text. For a long period its planner would take the time index
+// and then sort every check of the period by pupil; "+" leaves it the covering index that is
+// already in the pupils' order. A short period is found faster through the time index.
+QString timeColumn(const results::Store& store, const Period& period) {
+    const bool scan = store.kind() == results::Store::Kind::Local && period.first.daysTo(period.last) > 62;
+    return scan ? QStringLiteral("+tijdstip") : QStringLiteral("tijdstip");
+}
+
+bool prepareRange(QSqlQuery& q, const results::Store& store, const QString& sql, const QDateTime& start,
+                  const QDateTime& end, const QString& pupil) {
+    if (!q.prepare(sql))
+        return false;
+    q.addBindValue(store.timeValue(start));
+    q.addBindValue(store.timeValue(end));
+    if (!pupil.isNull())
+        q.addBindValue(pupil);
+    return true;
+}
+
+// The rows of the period and of the period before, by pupil; one pupil's when pupil is set.
+bool readRows(results::Store& store, const Period& period, const QString& pupil, QMap<QString, PupilRow>& rows,
+              QString* error) {
+    const QString onePupil = pupil.isNull() ? QString() : QStringLiteral(" AND leerling = ?");
+    QSqlQuery q(store.db());
+    q.setForwardOnly(true);
+    // One row per pupil and multiplier; a drill is what is neither right nor wrong.
+    const QString now = QStringLiteral("SELECT leerling, maler, count(*), count(*) FILTER (WHERE oordeel = 'goed'),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout'), max(tijdstip),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND onthouden > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND rekenfouten > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND optelfouten > 0),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij1.%'),"
+                                       " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij2.%')"
+                                       " FROM %1 WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, maler")
+                            .arg(store.table(), timeColumn(store, period), onePupil);
+    if (!prepareRange(q, store, now, period.startUtc(), period.endUtc(), pupil) || !q.exec())
+        return fail(error, q);
+    QString name;
+    PupilRow* row = nullptr;
+    while (q.next()) {
+        // The rows come by pupil: one lookup per pupil, not per row.
+        if (!row || q.value(0).toString() != name) {
+            name = q.value(0).toString();
+            row = &rows[name];
+        }
+        MultiplierCounts c;
+        c.multiplier = q.value(1).toInt();
+        c.right = q.value(3).toLongLong();
+        c.wrong = q.value(4).toLongLong();
+        c.drills = q.value(2).toLongLong() - c.right - c.wrong;
+        c.kinds = {q.value(6).toLongLong(), q.value(7).toLongLong(), q.value(8).toLongLong()};
+        c.row1Wrong = q.value(9).toLongLong();
+        c.row2Wrong = q.value(10).toLongLong();
+        addTo(*row, c);
+        const QDateTime last = momentOf(q.value(5));
+        if (!row->lastActive.isValid() || last > row->lastActive)
+            row->lastActive = last;
+    }
+    if (q.lastError().isValid())
+        return fail(error, q);
+
+    const Period before = period.before();
+    const QString earlier = QStringLiteral("SELECT leerling, oordeel, count(*), max(tijdstip) FROM %1"
+                                           " WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, oordeel")
+                                .arg(store.table(), timeColumn(store, before), onePupil);
+    if (!prepareRange(q, store, earlier, before.startUtc(), before.endUtc(), pupil) || !q.exec())
+        return fail(error, q);
+    while (q.next()) {
+        PupilRow& row = rows[q.value(0).toString()];
+        const QString verdict = q.value(1).toString();
+        const long long n = q.value(2).toLongLong();
+        if (verdict == results::Right || verdict == results::Wrong)
+            row.doneBefore += n;
+        if (verdict == results::Right)
+            row.rightBefore += n;
+        const QDateTime last = momentOf(q.value(3));
+        if (!row.lastActive.isValid() || last > row.lastActive)
+            row.lastActive = last;
+    }
+    if (q.lastError().isValid())
+        return fail(error, q);
+    return true;
+}
+
+const QString CheckColumns = QStringLiteral("id, leerling, tijdstip, scherm, opgave, antwoord, rij1, rij2, oordeel, "
+                                            "seconden, fouten");
+
+results::Check checkOf(const QSqlQuery& q) {
+    results::Check c;
+    c.id = q.value(0).toString();
+    c.pupil = q.value(1).toString();
+    c.moment = momentOf(q.value(2));
+    c.screen = q.value(3).toString();
+    c.problem = q.value(4).toString();
+    c.answer = q.value(5).toString();
+    c.row1 = q.value(6).toString();
+    c.row2 = q.value(7).toString();
+    c.verdict = q.value(8).toString();
+    c.seconds = q.value(9).toDouble();
+    c.faults = q.value(10).toString();
+    results::derive(c);
+    return c;
+}
+
+} // namespace
+
+std::optional<Overview> readOverview(results::Store& store, const Period& period, const QStringList& classList,
+                                     QString* error) {
+    QMap<QString, PupilRow> rows;
+    for (const QString& name : classList)
+        rows[name];
+    if (!readRows(store, period, QString(), rows, error))
+        return std::nullopt;
+    Overview out;
+    out.period = period;
+    out.rows.reserve(rows.size());
+    for (auto it = rows.begin(); it != rows.end(); ++it) {
+        it->pupil = it.key();
+        out.rows << *it;
+    }
+    return out;
+}
+
+std::optional<PupilPage> readPupil(results::Store& store, const QString& pupil, const Period& period, int lastWrong,
+                                   QString* error) {
+    QMap<QString, PupilRow> rows;
+    rows[pupil];
+    if (!readRows(store, period, pupil, rows, error))
+        return std::nullopt;
+    PupilPage page;
+    page.period = period;
+    page.summary = rows.value(pupil);
+    page.summary.pupil = pupil;
+
+    // Counted per hour by the database and put into the local weeks here: the weeks follow
+    // the local clock, summer time included, which the two kinds of SQL do not share.
+    for (QDate monday = mondayOf(period.first); monday <= period.last; monday = monday.addDays(7))
+        page.weeks << WeekTally{monday};
+    const QString hour = store.kind() == results::Store::Kind::Local
+                             ? QStringLiteral("CAST(strftime('%s', tijdstip) AS INTEGER) / 3600")
+                             : QStringLiteral("CAST(floor(extract(epoch FROM tijdstip) / 3600) AS bigint)");
+    QSqlQuery q(store.db());
+    q.setForwardOnly(true);
+    const QString perHour = QStringLiteral("SELECT %1, count(*) FILTER (WHERE oordeel = 'goed'),"
+                                           " count(*) FILTER (WHERE oordeel = 'fout') FROM %2"
+                                           " WHERE tijdstip >= ? AND tijdstip < ? AND leerling = ? GROUP BY 1")
+                                .arg(hour, store.table());
+    if (!prepareRange(q, store, perHour, period.startUtc(), period.endUtc(), pupil) || !q.exec()) {
+        fail(error, q);
+        return std::nullopt;
+    }
+    while (q.next()) {
+        const QDate day = QDateTime::fromSecsSinceEpoch(q.value(0).toLongLong() * 3600).toLocalTime().date();
+        const qint64 week = mondayOf(period.first).daysTo(day) / 7;
+        if (week < 0 || week >= page.weeks.size())
+            continue;
+        page.weeks[week].right += q.value(1).toLongLong();
+        page.weeks[week].wrong += q.value(2).toLongLong();
+    }
+    if (q.lastError().isValid()) {
+        fail(error, q);
+        return std::nullopt;
+    }
+
+    const QString wrong = QStringLiteral("SELECT %1 FROM %2 WHERE tijdstip >= ? AND tijdstip < ? AND leerling = ?"
+                                         " AND oordeel = 'fout' ORDER BY tijdstip DESC, id DESC LIMIT %3")
+                              .arg(CheckColumns, store.table())
+                              .arg(std::max(0, lastWrong));
+    if (!prepareRange(q, store, wrong, period.startUtc(), period.endUtc(), pupil) || !q.exec()) {
+        fail(error, q);
+        return std::nullopt;
+    }
+    while (q.next())
+        page.lastWrong << checkOf(q);
+    if (q.lastError().isValid()) {
+        fail(error, q);
+        return std::nullopt;
+    }
+    return page;
+}
+
+long long exportChecks(results::Store& store, const Period& period, const QStringList& pupils, QIODevice& out,
+                       QString* error) {
+    const QSet<QString> only(pupils.begin(), pupils.end());
+    const QString onePupil = pupils.size() == 1 ? QStringLiteral(" AND leerling = ?") : QString();
+    QSqlQuery q(store.db());
+    q.setForwardOnly(true);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE tijdstip >= ? AND tijdstip < ?%3 ORDER BY tijdstip, id")
+                            .arg(CheckColumns, store.table(), onePupil);
+    if (!prepareRange(q, store, sql, period.startUtc(), period.endUtc(), pupils.size() == 1 ? pupils[0] : QString()) ||
+        !q.exec()) {
+        fail(error, q);
+        return -1;
+    }
+    long long written = 0;
+    const bool ok = results::writeCsv(out, [&](const std::function<void(const results::Check&)>& add) {
+        while (q.next()) {
+            const results::Check c = checkOf(q);
+            if (!only.isEmpty() && !only.contains(c.pupil))
+                continue;
+            add(c);
+            ++written;
+        }
+    });
+    if (q.lastError().isValid()) {
+        fail(error, q);
+        return -1;
+    }
+    if (!ok) {
+        if (error)
+            *error = out.errorString();
+        return -1;
+    }
+    return written;
+}
+
+} // namespace teacher
