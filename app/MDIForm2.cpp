@@ -55,6 +55,11 @@ void MDIForm2::aftrek2_Click() {
     setEnabled(false);
 }
 
+void MDIForm2::releaseWindow() {
+    if (isHidden() && testAttribute(Qt::WA_WState_Created))
+        destroy(true, true);
+}
+
 // Closing the backdrop ends the whole program, screens included.
 void MDIForm2::closeEvent(QCloseEvent* e) {
     e->ignore();

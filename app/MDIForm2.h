@@ -13,6 +13,8 @@ public:
 
     void Form_Load();
     void aftrek2_Click();
+    // Gives back the hidden backdrop's window; showing it makes a new one.
+    void releaseWindow();
 
     QMenu* aftrek = nullptr;
     QAction* aftrek2 = nullptr;

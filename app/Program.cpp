@@ -1,11 +1,14 @@
 #include "app/Program.h"
 
+#include "app/ClassroomSwitches.h"
+#include "app/FullDisplay.h"
 #include "app/MDIForm2.h"
 #include "ui/Accessibility.h"
 #include "ui/Form.h"
 #include "ui/Keyboard.h"
 #include "ui/Look.h"
 #include "ui/PictureStore.h"
+#include "ui/ReadAloud.h"
 #include "ui/Touch.h"
 #include "ui/Twips.h"
 
@@ -25,6 +28,8 @@ Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
     ui::installKeyboardRules();
     ui::installTouchRules();
     ui::installAccessibility();
+    ui::installReadAloud(classroomSwitches().readAloud);
+    fullDisplay_ = std::make_unique<FullDisplay>(*this);
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
     endHandler_ = [this] { closeAll(); };
@@ -34,6 +39,7 @@ Program::~Program() {
     // Screens are transient for the main window: let them go first.
     screens_.clear();
     main_.reset();
+    fullDisplay_.reset();
 }
 
 MDIForm2& Program::mainWindow() {
@@ -95,6 +101,7 @@ private:
 
 void Program::start() {
     MDIForm2& main = mainWindow();
+    fullDisplay_->setOn(classroomSwitches().fullDisplay);
     // The backdrop goes up first, without taking the activation: a window system can only keep
     // the welcome screen in front of a window that it already knows when the screen appears.
     main.setAttribute(Qt::WA_ShowWithoutActivating);

@@ -15,6 +15,7 @@ class Form;
 }
 
 class MDIForm2;
+class FullDisplay;
 
 class Program {
 public:
@@ -34,6 +35,8 @@ public:
     void end();
 
     MDIForm2& mainWindow();
+    // The whole display for a class board (F11).
+    FullDisplay& fullDisplay() { return *fullDisplay_; }
 
     // The one instance of screen S, created (and loaded) on first touch.
     template <class S>
@@ -92,6 +95,7 @@ private:
     ui::Form* active_ = nullptr;
     std::unique_ptr<zef::RandomSource> random_;
     std::function<void()> endHandler_;
+    std::unique_ptr<FullDisplay> fullDisplay_;
 };
 
 // Puts a screen's centre on the centre of the display (Left first, then Top).
