@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QtGui/private/qhighdpiscaling_p.h>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -26,6 +28,29 @@ qreal startScale() {
     const qreal f = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     return ok && f > 0 ? f : 1.0;
 }
+
+// A window manager may frame a window made anew only after the program placed it, and shift
+// it by its title bar: the screen is placed once more when the window manager activates it.
+class CentreWhenFramed : public QObject {
+public:
+    explicit CentreWhenFramed(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+        QTimer::singleShot(MostWaitMs, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::WindowActivate) {
+            CentreOnScreen(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    static constexpr int MostWaitMs = 1000;
+    QWidget& window_;
+};
 
 } // namespace
 
@@ -87,14 +112,17 @@ void FullDisplay::setOn(bool on) {
 
     backdrop.setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized);
     backdrop.setGeometry(on ? screen->geometry() : screen->availableGeometry());
+    // A hidden screen is placed now; one on the display once it is shown, as it is at its
+    // activation, so that the window manager's frame is counted.
     for (ui::Form* form : forms)
-        CentreOnScreen(*form);
+        if (std::find(shown.begin(), shown.end(), form) == shown.end())
+            CentreOnScreen(*form);
     if (backdropShown)
         backdrop.show();
     for (ui::Form* form : shown) {
         program_.ShowScreen(*form);
-        // Now that the window manager has framed it.
         CentreOnScreen(*form);
+        new CentreWhenFramed(*form);
     }
 }
 

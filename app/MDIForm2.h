@@ -13,7 +13,7 @@ public:
 
     void Form_Load();
     void aftrek2_Click();
-    // Gives back the hidden backdrop's window; showing it makes a new one.
+    // Gives back the hidden backdrop's windows (its menu's too); showing it makes new ones.
     void releaseWindow();
 
     QMenu* aftrek = nullptr;
@@ -25,6 +25,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void buildMenu();
+
     Program& program_;
     bool iconSet_ = false;
 };

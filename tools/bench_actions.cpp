@@ -2,7 +2,10 @@
 // painting the whole window it leaves in front, as the next frame would. Prints one table,
 // median and maximum per action, in milliseconds.
 // Usage: QT_QPA_PLATFORM=offscreen bench_actions [rounds [only]]   (a real display works too)
-// where only, when given, keeps the actions whose description contains it.
+// where only, when given, keeps the actions whose description contains it. With
+// ZEF_BENCH_FULL_DISPLAY=1 every screen is shown at the whole display (F11), painted at the
+// display's pixels (a display size for offscreen: QT_QPA_PLATFORM=offscreen:configfile=FILE).
+#include "app/FullDisplay.h"
 #include "app/MDIForm2.h"
 #include "app/Program.h"
 #include "screens/aklas/Aklas.h"
@@ -47,7 +50,9 @@ double since(const QElapsedTimer& clock) {
 }
 
 void paint(QWidget* window) {
-    QPixmap frame(window->size());
+    const qreal ratio = window->devicePixelRatioF();
+    QPixmap frame(window->size() * ratio);
+    frame.setDevicePixelRatio(ratio);
     window->render(&frame);
 }
 
@@ -108,6 +113,10 @@ int main(int argc, char* argv[]) {
     Program program;
     program.setEndHandler([] {});
     program.start();
+    if (qEnvironmentVariableIntValue("ZEF_BENCH_FULL_DISPLAY") == 1) {
+        program.fullDisplay().setOn(true);
+        std::printf("whole display: screens enlarged %.4fx\n\n", program.fullDisplay().zoom());
+    }
     QApplication::processEvents();
 
     // Creation and load of every screen, once, in the order a pupil first meets them.

@@ -69,5 +69,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libc6; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = xwayland ] || fail "the package does not recommend xwayland"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for want in xwayland qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
+    grep -qE "(^|, )$want(,|$)" <<<"$recommends" || fail "the package does not recommend $want: $recommends"
+done
 echo "install and package hold the $(wc -l <"$work/expected.txt") files; depends: $depends"

@@ -138,15 +138,37 @@ def open_from_menu(program, button, caption):
     click_the_backdrop(program, "ZEFRANOL")  # the backdrop is usable here
     program.click(pyatspi.ROLE_PUSH_BUTTON, button)
     window = expect_front(caption, f"after {button!r}")
+    expect_centred(window, caption)
+    click_the_backdrop(program, caption)  # the backdrop is disabled here
+    return window
+
+
+def display():
+    return tuple(int(n) for n in re.search(r"dimensions:\s+(\d+)x(\d+)", x("xdpyinfo")).groups())
+
+
+def expect_centred(window, caption, shot=""):
+    global checks
     left, top, width, height = outside(window)
-    across, down = (int(n) for n in re.search(r"dimensions:\s+(\d+)x(\d+)", x("xdpyinfo")).groups())
+    across, down = display()
     if abs(2 * left + width - across) > 2 or abs(2 * top + height - down) > 2:
         fail(f"{caption!r} is not centred: frame {width}x{height} at {left},{top} on {across}x{down}")
     checks += 1
     if SHOTS:
-        x("import", "-window", "root", os.path.join(SHOTS, f"{caption.strip()}.png"))
-    click_the_backdrop(program, caption)  # the backdrop is disabled here
-    return window
+        x("import", "-window", "root", os.path.join(SHOTS, f"{caption.strip()}{shot}.png"))
+
+
+def whole_display(caption):
+    """F11: the backdrop covers the display without a title bar; the screen, enlarged, stays
+    in front and centred."""
+    normal = outside(window_named(caption))
+    x("xdotool", "key", "F11")
+    until("the backdrop never covered the display",
+          lambda: (w := window_named(BACKDROP)) and outside(w) == (0, 0) + display())
+    window = expect_front(caption, "at the whole display")
+    until(f"{caption!r} was not enlarged", lambda: outside(window_named(caption))[3] > normal[3] * 1.1)
+    expect_centred(window_named(caption), caption, " (heel scherm)")
+    return normal
 
 
 def keyboard_reaches(program, caption, box, key):
@@ -218,8 +240,13 @@ def main():
         open_from_menu(program, button, caption)
         x("xdotool", "key", "Return")  # the start button has the focus
         program.find(pyatspi.ROLE_PUSH_BUTTON, "onthouden")
+        normal = whole_display(caption) if caption.startswith("Cijferend") else None
         click_the_backdrop(program, caption)
         keyboard_reaches(program, caption, box, "7")
+        if normal:
+            x("xdotool", "key", "F11")
+            until("the normal size never came back", lambda: outside(window_named(caption))[2:] == normal[2:])
+            expect_front(caption, "back at the normal size")
         if caption.startswith("UITBREIDING"):
             backdrop = window_named(BACKDROP)
             title_bar(backdrop, "minimise")
