@@ -1,8 +1,9 @@
 #include "app/Program.h"
 
-#include "app/ClassroomSwitches.h"
 #include "app/FullDisplay.h"
 #include "app/MDIForm2.h"
+#include "config/Config.h"
+#include "results/Recorder.h"
 #include "ui/Accessibility.h"
 #include "ui/Form.h"
 #include "ui/Keyboard.h"
@@ -22,13 +23,13 @@
 #include <QTimer>
 #include <QWindow>
 
-Program::Program() : random_(std::make_unique<zef::ClockRandom>()) {
+Program::Program() : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()) {
     ui::setupLook();
     ui::setupLanguage();
     ui::installKeyboardRules();
     ui::installTouchRules();
     ui::installAccessibility();
-    ui::installReadAloud(classroomSwitches().readAloud);
+    ui::installReadAloud(config::settings().readAloud);
     fullDisplay_ = std::make_unique<FullDisplay>(*this);
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -40,6 +41,29 @@ Program::~Program() {
     screens_.clear();
     main_.reset();
     fullDisplay_.reset();
+    recorder_.reset();
+}
+
+void Program::setRecorder(std::unique_ptr<results::Recorder> recorder) {
+    recorder_ = std::move(recorder);
+}
+
+void Program::setPupil(const QString& name) {
+    pupil_ = name;
+}
+
+const QString& Program::pupil() const {
+    return pupil_;
+}
+
+void Program::keep(results::Check check) {
+    if (!recorder_)
+        return;
+    const results::Check fresh = results::newCheck();
+    check.id = fresh.id;
+    check.moment = fresh.moment;
+    check.pupil = pupil_;
+    recorder_->record(check);
 }
 
 MDIForm2& Program::mainWindow() {
@@ -101,7 +125,7 @@ private:
 
 void Program::start() {
     MDIForm2& main = mainWindow();
-    fullDisplay_->setOn(classroomSwitches().fullDisplay);
+    fullDisplay_->setOn(config::settings().fullDisplay);
     // The backdrop goes up first, without taking the activation: a window system can only keep
     // the welcome screen in front of a window that it already knows when the screen appears.
     main.setAttribute(Qt::WA_ShowWithoutActivating);

@@ -4,6 +4,7 @@
 #include "exercise/Random.h"
 
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <memory>
 #include <typeindex>
@@ -16,6 +17,10 @@ class Form;
 
 class MDIForm2;
 class FullDisplay;
+namespace results {
+struct Check;
+class Recorder;
+} // namespace results
 
 class Program {
 public:
@@ -67,6 +72,17 @@ public:
         HideScreen(screen<S>());
     }
 
+    // Results. Off unless the configuration asks to keep them (main sets the recorder); a
+    // screen hands every finished check here and never waits for it to be stored.
+    void setRecorder(std::unique_ptr<results::Recorder> recorder);
+    results::Recorder* recorder() const { return recorder_.get(); }
+    // Who is practising: the login name, or the name chosen on the "Wie ben jij?" screen.
+    void setPupil(const QString& name);
+    const QString& pupil() const;
+    // Takes a check with its screen, problem, answer, verdict, time and diagnosis filled in;
+    // the pupil, id and moment are added here.
+    void keep(results::Check check);
+
     // The screen whose activate step ran last and that is still the program's active screen.
     ui::Form* activeScreen() const { return active_; }
 
@@ -96,6 +112,8 @@ private:
     std::unique_ptr<zef::RandomSource> random_;
     std::function<void()> endHandler_;
     std::unique_ptr<FullDisplay> fullDisplay_;
+    std::unique_ptr<results::Recorder> recorder_;
+    QString pupil_;
 };
 
 // Puts a screen's centre on the centre of the display (Left first, then Top).

@@ -13,6 +13,8 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/${ZEF_APP_ID}.metainfo.xml DESTINATION $
 install(FILES ${CMAKE_SOURCE_DIR}/assets/icoon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${ZEF_APP_ID}.svg)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# For the administrator of a school's server.
+install(FILES ${CMAKE_SOURCE_DIR}/results/school.sql DESTINATION ${CMAKE_INSTALL_DATADIR}/zefranol)
 
 # Menus and panels that do not scale SVG icons pick these sizes from the icon theme.
 set(ZEF_ICON_SIZES 16 24 32 48 64 128 256)
@@ -56,11 +58,13 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://torvaleno.example/zefranol/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# Results are kept in SQLite (a driver Qt loads at run time); a school server needs the
+# PostgreSQL driver only where one is configured.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite")
 # The desktop entry runs the program on X11, also on a Wayland desktop (see the README).
 # Reading aloud speaks through speech-dispatcher with espeak-ng's Dutch voice.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "xwayland, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
+    "xwayland, libqt6sql6-psql, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git(/|$)" "/build[^/]*/")
 include(CPack)

@@ -246,7 +246,30 @@ void Aklas::Lblinaklas_MouseMove() {
     Lblinaklas->setVisible(false);
 }
 
+void Aklas::keepDrill(const QString& ending) {
+    if (drillTable == 0)
+        return;
+    results::Check c;
+    c.screen = windowTitle().trimmed();
+    c.problem = QStringLiteral("tafel van %1").arg(drillTable);
+    c.verdict = ending;
+    c.seconds = drillTime.seconds();
+    drillTable = 0;
+    program.keep(c);
+}
+
+void Aklas::hideEvent(QHideEvent* e) {
+    // The room can only be left after a drill; a drill still running when the program hides
+    // the room was cut short (the program ending). A minimised window is not an ending.
+    if (!e->spontaneous())
+        keepDrill(results::DrillCut);
+    Screen::hideEvent(e);
+}
+
 void Aklas::StartDrill(int n) {
+    keepDrill(results::DrillCut);
+    drillTable = n;
+    drillTime.start();
     for (int box : zef::MultiplesOf(n))
         setBoxColour(box, Green);
     // A running timer starts over, so the tick of timer n still comes before the end of the
@@ -274,6 +297,7 @@ void Aklas::HideMultiples(int n) {
 }
 
 void Aklas::EndDrill() {
+    keepDrill(results::DrillDone);
     Frmkiestafel->setVisible(true);
     Cmdterug->setVisible(true);
     for (int n = 1; n <= 10; ++n)

@@ -2,6 +2,7 @@
 // The times-table room ("A klas"): a hundred field and a timed drill per table.
 // The room keeps no state of its own beyond its controls.
 #include "app/Screen.h"
+#include "screens/scoring/Keeping.h"
 
 #include <array>
 
@@ -67,6 +68,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     using Self = Aklas;
@@ -88,4 +90,9 @@ private:
     std::array<QPushButton*, 11> Cmd{};  // Cmd1 .. Cmd10 at 1 .. 10
     std::array<ui::Timer*, 11> Timers{}; // Timer1 .. Timer10 at 1 .. 10
     ui::Timer* Timerreset = nullptr;
+
+    // The drill that runs, kept when it ends: its table (0 when none runs) and its time.
+    void keepDrill(const QString& ending);
+    int drillTable = 0;
+    scoring::Stopwatch drillTime;
 };

@@ -79,6 +79,7 @@ void OneDigitScreen::ClearBoard() {
 void OneDigitScreen::showProblem() {
     const zef::ColumnExercise& ex = working.exercise;
     working.onBoard = true;
+    working.started.start();
     txt1->setText(QString::number(ex.digitE));
     txt10->setText(QString::number(ex.digitT));
     txt100->setText(QString::number(ex.digitH));
@@ -103,6 +104,9 @@ const zef::AnswerReading& OneDigitScreen::readBoxes() {
 bool OneDigitScreen::showVerdict() {
     const bool right = working.onBoard && zef::Judge(working.exercise, working.answer) == zef::Verdict::Correct;
     verdict_->show(right, program.random());
+    if (working.onBoard)
+        program.keep(
+            scoring::oneDigitCheck(windowTitle(), working.exercise, working.answer, working.started.seconds()));
     return right;
 }
 

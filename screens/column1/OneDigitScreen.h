@@ -19,6 +19,7 @@
 #include "app/Screen.h"
 #include "exercise/ColumnExercise.h"
 #include "screens/keypad/Keypad.h"
+#include "screens/scoring/Keeping.h"
 #include "screens/scoring/VerdictPanel.h"
 
 #include <QPoint>
@@ -90,8 +91,9 @@ protected:
     // Repairs the answer row (a box that does not hold a number becomes "0", its change
     // reaction running) and reads it by the true value of every box.
     const zef::AnswerReading& readBoxes();
-    // The verdict on the answer read last; true when it is right. With no exercise on the
-    // board there is nothing to reach, and no answer is right.
+    // The verdict on the answer read last, handed on to be kept; true when it is right. With
+    // no exercise on the board there is nothing to reach, no answer is right and nothing is
+    // kept.
     bool showVerdict();
     void FocusNextBox();
     // The order of work for Tab: start, the answer from the units leftwards, the carry
@@ -105,6 +107,7 @@ protected:
         zef::ColumnExercise exercise; // kept when the board is cleared: the reminder and the record line use it
         bool onBoard = false;         // shown on the board since the last clearing
         zef::AnswerReading answer;    // the pupil's answer as read at the last check
+        scoring::Stopwatch started;   // since the problem went on the board
     };
     Working working;
 

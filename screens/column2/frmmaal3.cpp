@@ -220,6 +220,7 @@ void frmmaal3::cmdstart_Click() {
     if (!zef::ShowsSumTenThousands(ex))
         txtuitkomstTD->setVisible(false);
     working.onBoard = true;
+    working.started.start();
     if (zef::ShowsFirstRowThousands(ex))
         txtduizendtal->setVisible(true);
     requestFocus(txteenheid);
@@ -269,6 +270,14 @@ void frmmaal3::cmdcontrole_Click() {
     const QString line = text(zef::TwoDigitResultLine(working.exercise, working.sum, verdict));
 
     verdict_->show(right, program.random());
+    if (working.onBoard) {
+        const auto box = [](const TextBox* b) { return plain(b->text()); };
+        const zef::TwoDigitWork work{
+            {box(txteenheid), box(txttiental), box(txthonderdtal), box(txtduizendtal)},
+            {box(txttiental2), box(txthonderdtal2), box(txtduizendtal2), box(txttienduizendtal2)},
+            working.sum};
+        program.keep(scoring::twoDigitCheck(windowTitle(), working.exercise, work, working.started.seconds()));
+    }
     if (right) {
         correctTotal = scoring::raised(correctTotal);
         record(line, Green);

@@ -5,6 +5,7 @@
 // judged. Series of five, the carry-note keypad and a times-table reminder on the screen.
 #include "app/Screen.h"
 #include "exercise/TwoDigitExercise.h"
+#include "screens/scoring/Keeping.h"
 #include "screens/scoring/RunningTotal.h"
 #include "screens/scoring/SeriesRecords.h"
 #include "screens/scoring/VerdictPanel.h"
@@ -154,6 +155,7 @@ private:
         zef::TwoDigitExercise exercise; // kept when the board is cleared: the record line uses it
         bool onBoard = false;           // shown on the board since the last clearing
         zef::SumReading sum;            // the pupil's sum as read at the last check
+        scoring::Stopwatch started;     // since the problem went on the board
     };
     Working working;
     ui::TextBox* txtresultaat = nullptr;

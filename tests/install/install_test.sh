@@ -19,6 +19,7 @@ expected() {
     for s in 16 24 32 48 64 128 256; do echo "share/icons/hicolor/${s}x$s/apps/$id.png"; done
     echo "share/icons/hicolor/scalable/apps/$id.svg"
     echo "share/metainfo/$id.metainfo.xml"
+    echo share/zefranol/school.sql
 }
 expected | sort >"$work/expected.txt"
 
@@ -66,11 +67,11 @@ diff -u "$work/expected.txt" "$work/packed.txt" || fail "the package holds other
 [ "$(dpkg-deb -f "$deb" Package)" = zefranol ] || fail "wrong package name"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version-1" ] || fail "wrong package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libc6; do
+for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libqt6sql6 libqt6sql6-sqlite libc6; do
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for want in xwayland qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
-    grep -qE "(^|, )$want(,|$)" <<<"$recommends" || fail "the package does not recommend $want: $recommends"
+for rec in xwayland libqt6sql6-psql qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
+    grep -qE "(^|, )$rec( |,|$)" <<<"$recommends" || fail "the package does not recommend $rec: $recommends"
 done
 echo "install and package hold the $(wc -l <"$work/expected.txt") files; depends: $depends"
