@@ -15,8 +15,8 @@ fi
 run=$XDG_RUNTIME_DIR
 mkdir -p "$run/home/.config/zefranol" "$run/speechd" "$run/pulse" "$run/log"
 export HOME=$run/home XDG_CONFIG_HOME=$run/home/.config XDG_CACHE_HOME=$run/home/.cache
-# Reading aloud switched on by the configuration file (QSettings' INI name, and the documented one).
-for file in zefranol.ini zefranol.conf; do printf '[voorlezen]\naan=true\n' >"$XDG_CONFIG_HOME/zefranol/$file"; done
+# Reading aloud switched on by the configuration file.
+printf '[voorlezen]\naan=true\n' >"$XDG_CONFIG_HOME/zefranol/zefranol.conf"
 pids=()
 finish() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
