@@ -112,6 +112,10 @@ def main():
     print(f"sound over the exercise: {length:.1f} s recorded, RMS {rms:.4f}, peak {peak:.3f}")
     if rms < 0.005 or peak < 0.1:
         fail("no sound came out")
+    with open(LOG, errors="replace") as f:
+        voices = re.findall(r"DATA:\|SET SELF SYNTHESIS_VOICE (\S*)", f.read())
+    if not voices or voices[-1] != "Dutch":
+        fail(f"the voice is not espeak-ng's plain Dutch one: {voices!r}")
 
     # A screen reader speaks now: the program stays silent, and speaks again once it stops.
     screen_reader(True)
