@@ -1,5 +1,5 @@
-// Reading aloud without a speech engine, and the voice it takes; the real engine is heard in
-// tests/speech.
+// Reading aloud without a speech engine; the real engine, and the voice it takes, are heard
+// in tests/speech.
 #include "ui/Form.h"
 #include "ui/ReadAloud.h"
 
@@ -10,12 +10,6 @@
 class ReadAloudTest : public QObject {
     Q_OBJECT
 private slots:
-    void plainVoice() {
-        QCOMPARE(ui::ReadAloud::plainVoice({"Dutch+Adam", "Dutch+Demonic", "Dutch", "Dutch+Zac"}), 2);
-        QCOMPARE(ui::ReadAloud::plainVoice({"Dutch+Adam", "Dutch+Alex"}), 0);
-        QCOMPARE(ui::ReadAloud::plainVoice({}), -1);
-    }
-
     // Switching on says why on the screen, each time, and nothing is ever spoken.
     void withoutEngine() {
         ui::Form screen("frmprobe", QStringLiteral("Probe"), 9000, 6000, 0xFFFFFF);
