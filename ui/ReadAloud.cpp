@@ -12,6 +12,7 @@
 #include <QDBusVariant>
 #include <QKeyEvent>
 #include <QTextToSpeech>
+#include <QThread>
 #include <QTimer>
 
 namespace ui {
@@ -42,8 +43,13 @@ ReadAloud::ReadAloud(const QString& engine, QObject* parent) : QObject(parent), 
 }
 
 ReadAloud::~ReadAloud() {
-    if (engine_)
-        engine_->stop();
+    if (!thread_)
+        return;
+    thread_->quit();
+    // A speech service that does not answer is not waited for: its thread is left to the end
+    // of the process.
+    if (thread_->wait(QDeadlineTimer(2000)))
+        delete thread_;
 }
 
 qsizetype ReadAloud::plainVoice(const QStringList& names) {
@@ -66,35 +72,81 @@ QString ReadAloud::noticeFor(bool on, const QString& problem, bool screenReader)
     return QStringLiteral("Voorlezen staat aan.");
 }
 
-bool ReadAloud::prepareEngine() {
+// The speech engine on a thread of its own: speech-dispatcher lists every voice of every
+// language when it is opened, which takes a second or more, and the screens stay responsive.
+class Speaker : public QObject {
+public:
+    explicit Speaker(const QString& engine) : engineName_(engine) {}
+    ~Speaker() override {
+        if (engine_)
+            engine_->stop();
+    }
+    // Opens the engine and chooses its voice; returns why it cannot speak, or the voice's name.
+    std::pair<QString, QString> open() {
+        const QString noSpeech = QStringLiteral("Voorlezen kan niet: deze computer heeft geen spraak.");
+        engine_ = new QTextToSpeech(engineName_, this);
+        if (engine_->state() == QTextToSpeech::Error)
+            return {noSpeech, {}};
+        // The language alone lets the engine take any of its Dutch variants: the voice is chosen.
+        engine_->setLocale(QLocale(QLocale::Dutch, QLocale::Netherlands));
+        const QList<QVoice> voices = engine_->availableVoices();
+        QStringList names;
+        for (const QVoice& v : voices)
+            names << v.name();
+        const qsizetype chosen = ReadAloud::plainVoice(names);
+        if (engine_->locale().language() != QLocale::Dutch || chosen < 0)
+            return {QStringLiteral("Voorlezen kan niet: deze computer heeft geen Nederlandse stem."), {}};
+        engine_->setVoice(voices[chosen]);
+        engine_->setRate(CalmRate);
+        ready_ = true;
+        return {{}, names[chosen]};
+    }
+    void say(const QString& text) {
+        if (!ready_)
+            return;
+        // A new step: what is still being said about the old one is of no use any more.
+        engine_->stop();
+        if (!text.isEmpty())
+            engine_->say(text);
+    }
+
+private:
+    QString engineName_;
+    QTextToSpeech* engine_ = nullptr;
+    bool ready_ = false;
+};
+
+void ReadAloud::prepareEngine() {
     if (tried_)
-        return engine_ && problem_.isEmpty();
+        return;
     tried_ = true;
-    const QString noSpeech = QStringLiteral("Voorlezen kan niet: deze computer heeft geen spraak.");
     if (!QTextToSpeech::availableEngines().contains(engineName_)) {
-        problem_ = noSpeech;
-        return false;
+        problem_ = QStringLiteral("Voorlezen kan niet: deze computer heeft geen spraak.");
+        return;
     }
-    engine_ = new QTextToSpeech(engineName_, this);
-    if (engine_->state() == QTextToSpeech::Error) {
-        problem_ = noSpeech;
-        return false;
-    }
-    // The language alone lets the engine take any of its Dutch variants: the voice is chosen.
-    engine_->setLocale(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    const QList<QVoice> voices = engine_->availableVoices();
-    QStringList names;
-    for (const QVoice& v : voices)
-        names << v.name();
-    const qsizetype chosen = plainVoice(names);
-    if (engine_->locale().language() != QLocale::Dutch || chosen < 0) {
-        problem_ = QStringLiteral("Voorlezen kan niet: deze computer heeft geen Nederlandse stem.");
-        return false;
-    }
-    engine_->setVoice(voices[chosen]);
-    engine_->setRate(CalmRate);
-    voice_ = names[chosen];
-    return true;
+    thread_ = new QThread;
+    speaker_ = new Speaker(engineName_);
+    speaker_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, speaker_, &QObject::deleteLater);
+    thread_->start();
+    QMetaObject::invokeMethod(speaker_, [this, speaker = speaker_] {
+        const auto [problem, voice] = speaker->open();
+        QMetaObject::invokeMethod(this, [this, problem, voice] { opened(problem, voice); });
+    });
+}
+
+void ReadAloud::opened(const QString& problem, const QString& voice) {
+    problem_ = problem;
+    voice_ = voice;
+    ready_ = problem.isEmpty();
+    if (!ready_ && on_)
+        showNotice(problem_);
+    speakPending();
+}
+
+void ReadAloud::speak(const QString& text) {
+    if (speaker_)
+        QMetaObject::invokeMethod(speaker_, [speaker = speaker_, text] { speaker->say(text); });
 }
 
 void ReadAloud::setOn(bool on) {
@@ -102,8 +154,8 @@ void ReadAloud::setOn(bool on) {
         return;
     on_ = on;
     pending_.clear();
-    if (!on && engine_)
-        engine_->stop();
+    if (!on)
+        speak({});
     if (on)
         prepareEngine();
     showNotice(noticeFor(on, problem_, screenReader_));
@@ -112,6 +164,9 @@ void ReadAloud::setOn(bool on) {
 void ReadAloud::hear(const QString& text) {
     if (!on_ || text.isEmpty() || !problem_.isEmpty())
         return;
+    // Only the latest step's words are worth saying once the engine is open.
+    if (!ready_)
+        pending_.clear();
     pending_ << text;
     askScreenReader();
 }
@@ -148,18 +203,19 @@ void ReadAloud::a11yStatusChanged(const QString& interface, const QVariantMap& c
     if (interface != A11yStatus || it == changed.end())
         return;
     screenReader_ = it->toBool();
-    if (screenReader_ && engine_)
-        engine_->stop();
+    if (screenReader_)
+        speak({});
 }
 
 void ReadAloud::speakPending() {
+    // Until the engine is open the words wait; the latest step's are said then.
+    if (!ready_)
+        return;
     const QString text = pending_.join(QLatin1Char(' '));
     pending_.clear();
-    if (!on_ || text.isEmpty() || screenReader_ || !prepareEngine())
+    if (!on_ || text.isEmpty() || screenReader_)
         return;
-    // A new step: what is still being said about the old one is of no use any more.
-    engine_->stop();
-    engine_->say(text);
+    speak(text);
     emit spoken(text);
 }
 

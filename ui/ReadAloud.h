@@ -4,13 +4,14 @@
 // speech service. Never while a screen reader runs (the accessibility bus says so), so a
 // pupil never hears two voices. Off until the configuration or its key (F9) switches it on.
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 
-class QTextToSpeech;
+class QThread;
 class QVariant;
 
 namespace ui {
+
+class Speaker;
 
 class ReadAloud : public QObject {
     Q_OBJECT
@@ -54,12 +55,17 @@ private:
     void askScreenReader();
     void answered(const QVariant& screenReader);
     void speakPending();
-    bool prepareEngine();
+    void prepareEngine();
+    void opened(const QString& problem, const QString& voice);
+    // Hands text to the engine, cutting off what it still says; an empty text only stops it.
+    void speak(const QString& text);
 
     QString engineName_;
-    QPointer<QTextToSpeech> engine_;
+    QThread* thread_ = nullptr;
+    Speaker* speaker_ = nullptr; // lives on thread_
     bool on_ = false;
     bool tried_ = false;
+    bool ready_ = false;
     bool asking_ = false;
     bool screenReader_ = false;
     QString voice_;
