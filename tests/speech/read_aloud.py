@@ -82,7 +82,7 @@ def screen_reader(running):
 
 
 app = the_program()
-until("switching on by the configuration file was not said", lambda: "Voorlezen staat aan." in said())
+until("switching on by the configuration file was not said", lambda: "Voorlezen staat aan." in said(), 30)
 length, rms, peak = record("exercise", exercise)
 print(f"exercise {number} x {maler}; the speech service got:\n" + "".join(f"    {s}\n" for s in said()), end="")
 print(f"sound: {length:.1f} s recorded, RMS {rms:.4f}, peak {peak:.3f}")
