@@ -1,5 +1,6 @@
 #include "app/FullDisplay.h"
 
+#include "app/FrontPaintedFirst.h"
 #include "app/MDIForm2.h"
 #include "app/Program.h"
 #include "ui/Form.h"
@@ -124,6 +125,10 @@ void FullDisplay::setOn(bool on) {
         CentreOnScreen(*form);
         new CentreWhenFramed(*form);
     }
+    // (A Wayland compositor shows a screen only once the backdrop behind it has content.)
+    if (!shown.empty() && backdrop.windowHandle() && shown.back()->windowHandle() &&
+        QGuiApplication::platformName() != QLatin1String("wayland"))
+        new FrontPaintedFirst(backdrop.windowHandle(), shown.back()->windowHandle());
 }
 
 bool FullDisplay::eventFilter(QObject* receiver, QEvent* e) {
