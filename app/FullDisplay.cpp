@@ -66,9 +66,9 @@ FullDisplay::~FullDisplay() {
 }
 
 QSize FullDisplay::largestScreen() {
-    // The times-table room (11880 x 8010 twips) is the tallest screen, the column screen
-    // (12045 x 6135) the widest; a test keeps every screen within both.
-    return ui::sizeFromTwips(12045, 8010);
+    // The "Wie ben jij?" screen (12600 x 9600 twips) is the largest; a test keeps every
+    // screen within it.
+    return ui::sizeFromTwips(12600, 9600);
 }
 
 qreal FullDisplay::zoomFor(QSize display) {

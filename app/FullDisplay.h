@@ -25,8 +25,7 @@ public:
     // of a sixteenth; never below 1.
     static qreal zoomFor(QSize display);
 
-    // The largest screen's inside (the times-table room's height, the column screen's
-    // width), in the program's pixels at normal size.
+    // The largest screen's inside, in the program's pixels at normal size.
     static QSize largestScreen();
 
 protected:

@@ -1,8 +1,8 @@
 #include "app/MDIForm2.h"
 
 #include "app/Program.h"
-#include "screens/menu/frmkiesbasis.h"
 #include "screens/welcome/frmmecenaat1.h"
+#include "screens/who/frmwie.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
 
@@ -46,7 +46,7 @@ void MDIForm2::Form_Load() {
 
 void MDIForm2::aftrek2_Click() {
     program_.HideScreen<frmmecenaat1>();
-    program_.ShowScreen<frmkiesbasis>();
+    program_.ShowScreen(frmwie::afterWelcome(program_));
     setEnabled(false);
 }
 

@@ -23,7 +23,9 @@
 #include <QTimer>
 #include <QWindow>
 
-Program::Program() : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()) {
+Program::Program()
+    : random_(std::make_unique<zef::ClockRandom>()), pupil_(results::loginName()),
+      classList_(config::settings().classList) {
     ui::setupLook();
     ui::setupLanguage();
     ui::installKeyboardRules();
@@ -155,7 +157,7 @@ void Program::HideScreen(ui::Form& form) {
 namespace {
 
 // The button by which each screen returns where it came from (the menu's is its stop button).
-// The welcome and closing screens have none.
+// The welcome, "Wie ben jij?" and closing screens have none.
 struct ReturnButton {
     const char* screen;
     const char* button;

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <typeindex>
@@ -79,6 +80,10 @@ public:
     // Who is practising: the login name, or the name chosen on the "Wie ben jij?" screen.
     void setPupil(const QString& name);
     const QString& pupil() const;
+    // The names of a class that shares one login, whom the "Wie ben jij?" screen asks to
+    // choose: the configuration's, unless a test gives others before that screen is made.
+    const QStringList& classList() const { return classList_; }
+    void setClassList(const QStringList& names) { classList_ = names; }
     // Takes a check with its screen, problem, answer, verdict, time and diagnosis filled in;
     // the pupil, id and moment are added here.
     void keep(results::Check check);
@@ -114,6 +119,7 @@ private:
     std::unique_ptr<FullDisplay> fullDisplay_;
     std::unique_ptr<results::Recorder> recorder_;
     QString pupil_;
+    QStringList classList_;
 };
 
 // Puts a screen's centre on the centre of the display (Left first, then Top).

@@ -9,11 +9,11 @@
 namespace config {
 
 struct School {
-    QString host;
+    QString host{};
     int port = 0; // 0: libpq's default
-    QString database;
-    QString user;
-    QString service; // a libpq service name (pg_service.conf), for whatever the keys leave out
+    QString database{};
+    QString user{};
+    QString service{}; // a libpq service name (pg_service.conf), for whatever the keys leave out
     bool isSet() const { return !host.isEmpty() || !service.isEmpty(); }
 };
 

@@ -24,10 +24,10 @@ class Recorder : public QObject {
     Q_OBJECT
 public:
     struct Options {
-        QString localPath;      // the SQLite file; empty: results::localStorePath()
-        config::School school;  // set: every check goes on to this server
-        int retryMs = 2000;     // how soon a failed write or send is tried again
-        int connectSeconds = 3; // one attempt to reach the server, at most
+        QString localPath{};     // the SQLite file; empty: results::localStorePath()
+        config::School school{}; // set: every check goes on to this server
+        int retryMs = 2000;      // how soon a failed write or send is tried again
+        int connectSeconds = 3;  // one attempt to reach the server, at most
     };
 
     // Null when the settings keep nothing.

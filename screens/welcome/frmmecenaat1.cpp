@@ -2,7 +2,7 @@
 
 #include "app/MDIForm2.h"
 #include "app/Program.h"
-#include "screens/menu/frmkiesbasis.h"
+#include "screens/who/frmwie.h"
 
 #include <QPushButton>
 
@@ -59,6 +59,6 @@ void frmmecenaat1::Form_Activate() {
 
 void frmmecenaat1::cmdkombinnen_Click() {
     program.HideScreen(*this);
-    program.ShowScreen<frmkiesbasis>();
+    program.ShowScreen(frmwie::afterWelcome(program));
     program.mainWindow().setEnabled(true);
 }

@@ -22,6 +22,12 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
   export HOME=$runtime/home XDG_RUNTIME_DIR=$runtime/xdg XDG_CONFIG_HOME=$runtime/home/.config
   export XDG_DATA_HOME=$runtime/home/.local/share XDG_CACHE_HOME=$runtime/home/.cache GSETTINGS_BACKEND=memory
   export ZEF_ORCA_RUNTIME=$runtime ZEF_ORCA_INSIDE=1
+  # Where speech-dispatcher is installed (reading aloud needs it), Orca speaks through it,
+  # and with no sound device here the dispatcher holds up Orca's handling of every key.
+  # What Orca says is read from its debug output, so it runs without a speech server.
+  mkdir -p "$runtime/python/speechd"
+  echo 'raise ImportError("no speech server in this run")' >"$runtime/python/speechd/__init__.py"
+  export PYTHONPATH=$runtime/python${PYTHONPATH:+:$PYTHONPATH}
   # Orca refuses to start while another Orca of the same user runs; a process namespace of
   # our own hides the others (and ends everything started in it when the run ends).
   isolate=()

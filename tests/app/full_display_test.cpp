@@ -12,6 +12,7 @@
 #include "screens/placevalue/frmtest.h"
 #include "screens/twonumbers/frmtest2.h"
 #include "screens/welcome/frmmecenaat1.h"
+#include "screens/who/frmwie.h"
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
@@ -58,6 +59,7 @@ private slots:
     void screenAtFullDisplay_data() {
         QTest::addColumn<ScreenOf>("screen");
         QTest::newRow("welcome") << screenOf<frmmecenaat1>();
+        QTest::newRow("who are you") << screenOf<frmwie>();
         QTest::newRow("menu") << screenOf<frmkiesbasis>();
         QTest::newRow("place values") << screenOf<frmtest>();
         QTest::newRow("two numbers") << screenOf<frmtest2>();
