@@ -27,15 +27,10 @@ MDIForm2::MDIForm2(Program& program)
     setPalette(p);
     setAutoFillBackground(true);
 
-    aftrek = menuBar()->addMenu(QStringLiteral("OPENEN "));
-    aftrek->setObjectName(QStringLiteral("aftrek"));
-    aftrek2 = aftrek->addAction(QStringLiteral("&Basis"));
+    aftrek2 = new QAction(QStringLiteral("&Basis"), this);
     aftrek2->setObjectName(QStringLiteral("aftrek2"));
     connect(aftrek2, &QAction::triggered, this, [this] { aftrek2_Click(); });
-    // The menu of the usable backdrop holds the activation while it is open; the screen in
-    // front takes it back once the menu closes (after its item has done its work).
-    connect(aftrek, &QMenu::aboutToHide, this,
-            [this] { QTimer::singleShot(0, this, [this] { program_.bringScreenBack(); }); });
+    buildMenu();
 
     // A backdrop that fills the desktop, as a classroom expects: maximised, so that the window
     // manager keeps its title bar, and the close button that ends the program, on the display.
@@ -53,6 +48,29 @@ void MDIForm2::aftrek2_Click() {
     program_.HideScreen<frmmecenaat1>();
     program_.ShowScreen(frmwie::afterWelcome(program_));
     setEnabled(false);
+}
+
+void MDIForm2::buildMenu() {
+    aftrek = new QMenu(QStringLiteral("OPENEN "), this);
+    aftrek->setObjectName(QStringLiteral("aftrek"));
+    aftrek->addAction(aftrek2);
+    menuBar()->addMenu(aftrek);
+    // The menu of the usable backdrop holds the activation while it is open; the screen in
+    // front takes it back once the menu closes (after its item has done its work).
+    connect(aftrek, &QMenu::aboutToHide, this,
+            [this] { QTimer::singleShot(0, this, [this] { program_.bringScreenBack(); }); });
+}
+
+void MDIForm2::releaseWindow() {
+    if (!isHidden())
+        return;
+    if (testAttribute(Qt::WA_WState_Created))
+        destroy(true, true);
+    // A menu that has popped up keeps a window of its own, made for the scale of its time.
+    if (aftrek->windowHandle()) {
+        delete aftrek;
+        buildMenu();
+    }
 }
 
 // Closing the backdrop ends the whole program, screens included.

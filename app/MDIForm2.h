@@ -13,6 +13,8 @@ public:
 
     void Form_Load();
     void aftrek2_Click();
+    // Gives back the hidden backdrop's windows (its menu's too); showing it makes new ones.
+    void releaseWindow();
 
     QMenu* aftrek = nullptr;
     QAction* aftrek2 = nullptr;
@@ -23,6 +25,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    void buildMenu();
+
     Program& program_;
     bool iconSet_ = false;
 };

@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "app/FrontPaintedFirst.h"
+#include "app/FullDisplay.h"
 #include "app/MDIForm2.h"
 #include "config/Config.h"
 #include "results/Recorder.h"
@@ -8,13 +10,13 @@
 #include "ui/Keyboard.h"
 #include "ui/Look.h"
 #include "ui/PictureStore.h"
+#include "ui/ReadAloud.h"
 #include "ui/Touch.h"
 #include "ui/Twips.h"
 #include "ui/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QExposeEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
@@ -30,6 +32,8 @@ Program::Program()
     ui::installKeyboardRules();
     ui::installTouchRules();
     ui::installAccessibility();
+    ui::installReadAloud(config::settings().readAloud);
+    fullDisplay_ = std::make_unique<FullDisplay>(*this);
     // The program ends only when it says so, not when its last window hides.
     QApplication::setQuitOnLastWindowClosed(false);
     endHandler_ = [this] { closeAll(); };
@@ -39,6 +43,7 @@ Program::~Program() {
     // Screens are transient for the main window: let them go first.
     screens_.clear();
     main_.reset();
+    fullDisplay_.reset();
     recorder_.reset();
 }
 
@@ -70,59 +75,9 @@ MDIForm2& Program::mainWindow() {
     return *main_;
 }
 
-namespace {
-
-// At start the backdrop is put on the display before the welcome screen, so that every window
-// manager keeps the screen in front of it; the screen the pupil looks at is still painted
-// first. The backdrop's first paint waits for the screen's, and never longer than a moment.
-class FrontPaintedFirst : public QObject {
-public:
-    FrontPaintedFirst(QWindow* backdrop, QWindow* front) : QObject(backdrop), backdrop_(backdrop), front_(front) {
-        backdrop_->installEventFilter(this);
-        front_->installEventFilter(this);
-        QTimer::singleShot(MostWaitMs, this, &FrontPaintedFirst::release);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() != QEvent::Expose || released_)
-            return false;
-        if (watched == backdrop_) {
-            held_ = true;
-            return true;
-        }
-        // The screen paints while it handles this event; the backdrop follows right after.
-        if (watched == front_)
-            QTimer::singleShot(0, this, &FrontPaintedFirst::release);
-        return false;
-    }
-
-private:
-    static constexpr int MostWaitMs = 100;
-
-    void release() {
-        if (released_)
-            return;
-        released_ = true;
-        // A hidden screen gives its window back, so either window may be gone by now.
-        if (front_)
-            front_->removeEventFilter(this);
-        if (held_ && backdrop_ && backdrop_->isExposed()) {
-            QExposeEvent again{QRegion(QRect(QPoint(), backdrop_->size()))};
-            QCoreApplication::sendEvent(backdrop_, &again);
-        }
-        deleteLater();
-    }
-
-    QPointer<QWindow> backdrop_;
-    QPointer<QWindow> front_;
-    bool held_ = false, released_ = false;
-};
-
-} // namespace
-
 void Program::start() {
     MDIForm2& main = mainWindow();
+    fullDisplay_->setOn(config::settings().fullDisplay);
     // The backdrop goes up first, without taking the activation: a window system can only keep
     // the welcome screen in front of a window that it already knows when the screen appears.
     main.setAttribute(Qt::WA_ShowWithoutActivating);

@@ -17,6 +17,7 @@ class Form;
 }
 
 class MDIForm2;
+class FullDisplay;
 namespace results {
 struct Check;
 class Recorder;
@@ -40,6 +41,8 @@ public:
     void end();
 
     MDIForm2& mainWindow();
+    // The whole display for a class board (F11).
+    FullDisplay& fullDisplay() { return *fullDisplay_; }
 
     // The one instance of screen S, created (and loaded) on first touch.
     template <class S>
@@ -113,6 +116,7 @@ private:
     ui::Form* active_ = nullptr;
     std::unique_ptr<zef::RandomSource> random_;
     std::function<void()> endHandler_;
+    std::unique_ptr<FullDisplay> fullDisplay_;
     std::unique_ptr<results::Recorder> recorder_;
     QString pupil_;
     QStringList classList_;

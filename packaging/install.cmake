@@ -77,7 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # PostgreSQL driver only where one is configured.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libqt6sql6-sqlite")
 # The desktop entry runs the program on X11, also on a Wayland desktop (see the README).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xwayland, libqt6sql6-psql")
+# Reading aloud speaks through speech-dispatcher with espeak-ng's Dutch voice.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xwayland, libqt6sql6-psql, qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\.git(/|$)" "/build[^/]*/")
 include(CPack)

@@ -22,6 +22,8 @@ namespace {
 // anyway (a window system that never activates it).
 constexpr int ActivationPatienceMs = 600;
 
+std::function<void(const QString&)> spokenListener;
+
 // Whoever handled accessibility events before the filter below (normally nobody: then
 // Qt hands them to the platform's accessibility bridge).
 QAccessible::UpdateHandler handlerBefore = nullptr;
@@ -296,6 +298,8 @@ private:
         int& turn = turns_[window];
         turn = (turn + 1) % VoicesPerScreen;
         voices[turn]->say(text);
+        if (spokenListener)
+            spokenListener(text);
     }
 
     std::vector<Watched> watched_;
@@ -362,6 +366,10 @@ void speakChanges(std::initializer_list<QWidget*> controls) {
 void setStatusLine(QWidget* label) {
     std::erase_if(statusLines(), [](const QPointer<QWidget>& line) { return line.isNull(); });
     statusLines().push_back(label);
+}
+
+void setSpokenListener(std::function<void(const QString&)> listener) {
+    spokenListener = std::move(listener);
 }
 
 QString speakable(QString text) {

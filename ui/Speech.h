@@ -5,6 +5,7 @@
 // timer tick) is over, once, after the focus of that step has landed; a screen that is
 // being shown speaks once the window system has made it the active window.
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class QAccessibleInterface;
@@ -32,6 +33,10 @@ void setStatusLine(QWidget* label);
 // "7 x 5" becomes "7 maal 5", "=" becomes "is", "<" and ">" are said in words, and line
 // breaks and runs of blanks become one blank.
 QString speakable(QString text);
+
+// Every text spoken above is also handed to listener (reading aloud), once per screen and
+// step, as the screen reader gets it. An empty listener takes the hook away.
+void setSpokenListener(std::function<void(const QString&)> listener);
 
 namespace detail {
 // Started once by installAccessibility().

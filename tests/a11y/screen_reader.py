@@ -100,4 +100,5 @@ def main():
     print("screen reader run: 1 passed, 0 failed")
 
 
-main()
+if __name__ == "__main__":
+    main()

@@ -77,7 +77,7 @@ for dep in fonts-liberation qt6-translations-l10n libqt6widgets6 libqt6svg6 libq
     grep -qE "(^|, )$dep( |,|$)" <<<"$depends" || fail "the package does not depend on $dep: $depends"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for rec in xwayland libqt6sql6-psql; do
+for rec in xwayland libqt6sql6-psql qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
     grep -qE "(^|, )$rec( |,|$)" <<<"$recommends" || fail "the package does not recommend $rec: $recommends"
 done
 echo "install and package hold the $(wc -l <"$work/expected.txt") files; depends: $depends"

@@ -135,17 +135,6 @@ def click_the_backdrop(program, caption):
             expect_front(caption, f"after a click on the backdrop at {px},{py}")
 
 
-def expect_centred(window, caption):
-    """By its outer size, frame included; the first screen of a run is placed again once the
-    window manager has told its frame."""
-    global checks
-    across, down = (int(n) for n in re.search(r"dimensions:\s+(\d+)x(\d+)", x("xdpyinfo")).groups())
-    centred = lambda: (o := outside(window)) and abs(2 * o[0] + o[2] - across) <= 2 \
-        and abs(2 * o[1] + o[3] - down) <= 2
-    until(f"{caption!r} is not centred on {across}x{down}: frame at {outside(window)}", centred, 2)
-    checks += 1
-
-
 def open_from_menu(program, button, caption):
     program.click(pyatspi.ROLE_PUSH_BUTTON, "Klik hier en start !")
     expect_front("ZEFRANOL", "the menu after the welcome screen")
@@ -153,10 +142,38 @@ def open_from_menu(program, button, caption):
     program.click(pyatspi.ROLE_PUSH_BUTTON, button)
     window = expect_front(caption, f"after {button!r}")
     expect_centred(window, caption)
-    if SHOTS:
-        x("import", "-window", "root", os.path.join(SHOTS, f"{caption.strip()}.png"))
     click_the_backdrop(program, caption)  # the backdrop is disabled here
     return window
+
+
+def display():
+    return tuple(int(n) for n in re.search(r"dimensions:\s+(\d+)x(\d+)", x("xdpyinfo")).groups())
+
+
+def expect_centred(window, caption, shot=""):
+    """By its outer size, frame included; the first screen of a run is placed again once the
+    window manager has told its frame."""
+    global checks
+    across, down = display()
+    centred = lambda: (o := outside(window)) and abs(2 * o[0] + o[2] - across) <= 2 \
+        and abs(2 * o[1] + o[3] - down) <= 2
+    until(f"{caption!r} is not centred on {across}x{down}: frame at {outside(window)}", centred, 2)
+    checks += 1
+    if SHOTS:
+        x("import", "-window", "root", os.path.join(SHOTS, f"{caption.strip()}{shot}.png"))
+
+
+def whole_display(caption):
+    """F11: the backdrop covers the display without a title bar; the screen, enlarged, stays
+    in front and centred."""
+    normal = outside(window_named(caption))
+    x("xdotool", "key", "F11")
+    until("the backdrop never covered the display",
+          lambda: (w := window_named(BACKDROP)) and outside(w) == (0, 0) + display())
+    window = expect_front(caption, "at the whole display")
+    until(f"{caption!r} was not enlarged", lambda: outside(window_named(caption))[3] > normal[3] * 1.1)
+    expect_centred(window_named(caption), caption, " (heel scherm)")
+    return normal
 
 
 def keyboard_reaches(program, caption, box, key):
@@ -230,8 +247,13 @@ def main():
         open_from_menu(program, button, caption)
         x("xdotool", "key", "Return")  # the start button has the focus
         program.find(pyatspi.ROLE_PUSH_BUTTON, "onthouden")
+        normal = whole_display(caption) if caption.startswith("Cijferend") else None
         click_the_backdrop(program, caption)
         keyboard_reaches(program, caption, box, "7")
+        if normal:
+            x("xdotool", "key", "F11")
+            until("the normal size never came back", lambda: outside(window_named(caption))[2:] == normal[2:])
+            expect_front(caption, "back at the normal size")
         if caption.startswith("UITBREIDING"):
             backdrop = window_named(BACKDROP)
             title_bar(backdrop, "minimise")

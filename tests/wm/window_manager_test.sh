@@ -8,7 +8,7 @@ program=$(realpath "$1")
 here=$(dirname "$(realpath "$0")")
 if [ "${2:-}" != "--inside" ]; then
   . "$here/../support/private_session.sh"
-  run_privately "$here/window_manager_test.sh" "$program" 85
+  run_privately "$here/window_manager_test.sh" "$program" 110
 fi
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0}
@@ -26,7 +26,7 @@ for _ in $(seq 100); do
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
   sleep 0.1
 done
-timeout 80 /usr/bin/python3 "$here/window_manager.py" "$program" || status=$?
+timeout 100 /usr/bin/python3 "$here/window_manager.py" "$program" || status=$?
 kill "$wm_pid" 2>/dev/null || true
 wait "$wm_pid" 2>/dev/null || true
 if [ "$status" -ne 0 ]; then
