@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QHash>
+#include <QPointer>
 #include <algorithm>
 #include <vector>
 
@@ -13,11 +14,22 @@ namespace ui {
 
 namespace {
 
-// The stacking layer of every control built from a table, for stackControls; a control
-// leaves it when it goes.
-QHash<const QWidget*, int>& layers() {
-    static QHash<const QWidget*, int> layer;
+// The stacking layer of every control built from a table, for stackControls.
+struct Layer {
+    QPointer<QWidget> control; // null once the control has gone
+    int layer = 0;
+};
+
+QHash<const QWidget*, Layer>& layers() {
+    static QHash<const QWidget*, Layer> layer;
     return layer;
+}
+
+// The layer of a control built from a table; -1 for any other widget (also one that took
+// the place of a control gone since).
+int layerOf(const QWidget* w) {
+    const auto it = layers().constFind(w);
+    return it != layers().cend() && it->control == w ? it->layer : -1;
 }
 
 int defaultLayer(Kind kind) {
@@ -153,8 +165,7 @@ QWidget* buildControl(QWidget* screen, const ControlSpec& s) {
     if (s.kind != Kind::Line)
         w->setGeometry(rectFromTwips(s.at.left, s.at.top, s.at.width, s.at.height));
     w->setFont(makeFont(s.font));
-    layers().insert(w, s.layer >= 0 ? s.layer : defaultLayer(s.kind));
-    QObject::connect(w, &QObject::destroyed, [w] { layers().remove(w); });
+    layers().insert(w, {w, s.layer >= 0 ? s.layer : defaultLayer(s.kind)});
 
     const QString tip = QString::fromUtf8(s.tip);
     if (!tip.isEmpty())
@@ -205,10 +216,9 @@ void stackControls(QWidget* screen) {
     for (QWidget* parent : all) {
         std::vector<QWidget*> kids;
         for (QObject* o : parent->children())
-            if (auto* w = qobject_cast<QWidget*>(o); w && layers().contains(w))
+            if (auto* w = qobject_cast<QWidget*>(o); w && layerOf(w) >= 0)
                 kids.push_back(w);
-        std::stable_sort(kids.begin(), kids.end(),
-                         [](QWidget* a, QWidget* b) { return layers().value(a) < layers().value(b); });
+        std::stable_sort(kids.begin(), kids.end(), [](QWidget* a, QWidget* b) { return layerOf(a) < layerOf(b); });
         for (QWidget* w : kids)
             w->raise();
     }
