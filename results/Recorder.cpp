@@ -193,25 +193,13 @@ private:
         std::vector<Check> out;
         QSqlQuery q(db);
         q.setForwardOnly(true);
-        q.prepare(QStringLiteral("SELECT id, leerling, tijdstip, scherm, opgave, antwoord, rij1, rij2, oordeel, "
-                                 "seconden, fouten FROM controles WHERE verzonden = 0 ORDER BY tijdstip LIMIT ?"));
+        q.prepare(QStringLiteral("SELECT %1 FROM controles WHERE verzonden = 0 ORDER BY tijdstip LIMIT ?")
+                      .arg(Store::readColumns()));
         q.bindValue(0, limit);
         if (!q.exec())
             return out;
         while (q.next()) {
-            Check c;
-            c.id = q.value(0).toString();
-            c.pupil = q.value(1).toString();
-            c.moment = Store::fromTimeText(q.value(2).toString());
-            c.screen = q.value(3).toString();
-            c.problem = q.value(4).toString();
-            c.answer = q.value(5).toString();
-            c.row1 = q.value(6).toString();
-            c.row2 = q.value(7).toString();
-            c.verdict = q.value(8).toString();
-            c.seconds = q.value(9).toDouble();
-            c.faults = q.value(10).toString();
-            derive(c);
+            const Check c = Store::checkOf(q);
             out.push_back(c);
         }
         return out;

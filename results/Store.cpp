@@ -275,28 +275,35 @@ bool Store::Batch::commit() {
     return true;
 }
 
+QString Store::readColumns() {
+    return QStringLiteral("id, leerling, tijdstip, scherm, opgave, antwoord, rij1, rij2, oordeel, seconden, fouten");
+}
+
+Check Store::checkOf(const QSqlQuery& q) {
+    Check c;
+    c.id = q.value(0).toString();
+    c.pupil = q.value(1).toString();
+    const QVariant t = q.value(2);
+    c.moment = t.typeId() == QMetaType::QDateTime ? t.toDateTime().toUTC() : fromTimeText(t.toString());
+    c.screen = q.value(3).toString();
+    c.problem = q.value(4).toString();
+    c.answer = q.value(5).toString();
+    c.row1 = q.value(6).toString();
+    c.row2 = q.value(7).toString();
+    c.verdict = q.value(8).toString();
+    c.seconds = q.value(9).toDouble();
+    c.faults = q.value(10).toString();
+    derive(c);
+    return c;
+}
+
 bool Store::forEach(const std::function<bool(const Check&)>& f) {
     QSqlQuery q(db());
     q.setForwardOnly(true);
-    if (!q.exec(
-            QStringLiteral("SELECT id, leerling, tijdstip, scherm, opgave, antwoord, rij1, rij2, oordeel, seconden, "
-                           "fouten FROM %1 ORDER BY tijdstip, id")
-                .arg(table())))
+    if (!q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY tijdstip, id").arg(readColumns(), table())))
         return fail(QStringLiteral("kon de resultaten niet lezen"), q.lastError().text());
     while (q.next()) {
-        Check c;
-        c.id = q.value(0).toString();
-        c.pupil = q.value(1).toString();
-        const QVariant t = q.value(2);
-        c.moment = t.typeId() == QMetaType::QDateTime ? t.toDateTime().toUTC() : fromTimeText(t.toString());
-        c.screen = q.value(3).toString();
-        c.problem = q.value(4).toString();
-        c.answer = q.value(5).toString();
-        c.row1 = q.value(6).toString();
-        c.row2 = q.value(7).toString();
-        c.verdict = q.value(8).toString();
-        c.seconds = q.value(9).toDouble();
-        c.faults = q.value(10).toString();
+        const Check c = checkOf(q);
         if (!f(c))
             break;
     }

@@ -71,6 +71,10 @@ public:
     // as a parameter.
     static QString timeText(const QDateTime& utc);
     static QDateTime fromTimeText(const QString& text);
+    // A check read back: checkOf() takes a row whose first columns are readColumns(), in
+    // that order, from either kind.
+    static QString readColumns();
+    static Check checkOf(const class QSqlQuery& row);
 
     // The table's name in this kind's SQL.
     virtual QString table() const = 0;

@@ -175,26 +175,6 @@ bool readRows(results::Store& store, const Period& period, const QString& pupil,
     return true;
 }
 
-const QString CheckColumns = QStringLiteral("id, leerling, tijdstip, scherm, opgave, antwoord, rij1, rij2, oordeel, "
-                                            "seconden, fouten");
-
-results::Check checkOf(const QSqlQuery& q) {
-    results::Check c;
-    c.id = q.value(0).toString();
-    c.pupil = q.value(1).toString();
-    c.moment = momentOf(q.value(2));
-    c.screen = q.value(3).toString();
-    c.problem = q.value(4).toString();
-    c.answer = q.value(5).toString();
-    c.row1 = q.value(6).toString();
-    c.row2 = q.value(7).toString();
-    c.verdict = q.value(8).toString();
-    c.seconds = q.value(9).toDouble();
-    c.faults = q.value(10).toString();
-    results::derive(c);
-    return c;
-}
-
 } // namespace
 
 std::optional<Overview> readOverview(results::Store& store, const Period& period, const QStringList& classList,
@@ -257,14 +237,14 @@ std::optional<PupilPage> readPupil(results::Store& store, const QString& pupil, 
 
     const QString wrong = QStringLiteral("SELECT %1 FROM %2 WHERE tijdstip >= ? AND tijdstip < ? AND leerling = ?"
                                          " AND oordeel = 'fout' ORDER BY tijdstip DESC, id DESC LIMIT %3")
-                              .arg(CheckColumns, store.table())
+                              .arg(results::Store::readColumns(), store.table())
                               .arg(std::max(0, lastWrong));
     if (!prepareRange(q, store, wrong, period.startUtc(), period.endUtc(), pupil) || !q.exec()) {
         fail(error, q);
         return std::nullopt;
     }
     while (q.next())
-        page.lastWrong << checkOf(q);
+        page.lastWrong << results::Store::checkOf(q);
     if (q.lastError().isValid()) {
         fail(error, q);
         return std::nullopt;
@@ -279,7 +259,7 @@ long long exportChecks(results::Store& store, const Period& period, const QStrin
     QSqlQuery q(store.db());
     q.setForwardOnly(true);
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE tijdstip >= ? AND tijdstip < ?%3 ORDER BY tijdstip, id")
-                            .arg(CheckColumns, store.table(), onePupil);
+                            .arg(results::Store::readColumns(), store.table(), onePupil);
     if (!prepareRange(q, store, sql, period.startUtc(), period.endUtc(), pupils.size() == 1 ? pupils[0] : QString()) ||
         !q.exec()) {
         fail(error, q);
@@ -288,7 +268,7 @@ long long exportChecks(results::Store& store, const Period& period, const QStrin
     long long written = 0;
     const bool ok = results::writeCsv(out, [&](const std::function<void(const results::Check&)>& add) {
         while (q.next()) {
-            const results::Check c = checkOf(q);
+            const results::Check c = results::Store::checkOf(q);
             if (!only.isEmpty() && !only.contains(c.pupil))
                 continue;
             add(c);
