@@ -96,12 +96,16 @@ Work workOf(const results::Check& c) {
             w.diagnosis << QString::fromStdString(zef::Describe(f));
     const bool undiagnosed = c.verdict == results::Wrong && (!faults || faults->empty());
 
+    // The judged number: the answer row, or the sum under the two rows.
+    const auto judgedRow = [&](const QString& name, zef::Line line) {
+        Work::Row row;
+        row.name = name;
+        fill(row, c.answer, 0);
+        mark(row, line, faults, w.correct, undiagnosed);
+        w.rows << row;
+    };
     if (w.multiplier < 10) {
-        Work::Row answer;
-        answer.name = QStringLiteral("antwoord");
-        fill(answer, c.answer, 0);
-        mark(answer, zef::Line::Answer, faults, w.correct, undiagnosed);
-        w.rows << answer;
+        judgedRow(QStringLiteral("antwoord"), zef::Line::Answer);
         return w;
     }
     const struct {
@@ -122,11 +126,7 @@ Work workOf(const results::Check& c) {
         mark(row, r.line, faults, 0, false);
         w.rows << row;
     }
-    Work::Row sum;
-    sum.name = QStringLiteral("som");
-    fill(sum, c.answer, 0);
-    mark(sum, zef::Line::Sum, faults, w.correct, undiagnosed);
-    w.rows << sum;
+    judgedRow(QStringLiteral("som"), zef::Line::Sum);
     return w;
 }
 
