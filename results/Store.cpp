@@ -1,5 +1,7 @@
 #include "results/Store.h"
 
+#include "results/DaySums.h"
+
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -21,34 +23,41 @@ const char* const Columns = "id, leerling, tijdstip, scherm, opgave, antwoord, r
                             "maler, onthouden, rekenfouten, optelfouten";
 
 // One step per version: step v turns a file of version v into one of version v + 1.
-const char* const LocalSteps[SchemaVersion][6] = {
-    {"CREATE TABLE controles ("
-     " id TEXT NOT NULL PRIMARY KEY,"
-     " leerling TEXT NOT NULL,"
-     " tijdstip TEXT NOT NULL,"
-     " scherm TEXT NOT NULL,"
-     " opgave TEXT NOT NULL,"
-     " antwoord TEXT NOT NULL DEFAULT '',"
-     " rij1 TEXT NOT NULL DEFAULT '',"
-     " rij2 TEXT NOT NULL DEFAULT '',"
-     " oordeel TEXT NOT NULL,"
-     " seconden REAL NOT NULL DEFAULT 0,"
-     " fouten TEXT NOT NULL DEFAULT '',"
-     " maler INTEGER NOT NULL DEFAULT 0,"
-     " onthouden INTEGER NOT NULL DEFAULT 0,"
-     " rekenfouten INTEGER NOT NULL DEFAULT 0,"
-     " optelfouten INTEGER NOT NULL DEFAULT 0,"
-     // 1 once the school's server has it; a computer without a server leaves it 0.
-     " verzonden INTEGER NOT NULL DEFAULT 0)",
-     "CREATE INDEX controles_tijd ON controles (tijdstip, id)",
-     "CREATE INDEX controles_leerling ON controles (leerling, tijdstip)",
-     "CREATE INDEX controles_te_verzenden ON controles (tijdstip) WHERE verzonden = 0",
-     // The teacher's overview counts a period's checks per pupil and multiplier from this
-     // index alone, in its order, without touching the table.
-     "CREATE INDEX controles_overzicht ON controles (leerling, maler, oordeel, tijdstip, onthouden, rekenfouten, "
-     "optelfouten, fouten)",
-     nullptr},
-};
+const char* const FirstLayout[] = {
+    "CREATE TABLE controles ("
+    " id TEXT NOT NULL PRIMARY KEY,"
+    " leerling TEXT NOT NULL,"
+    " tijdstip TEXT NOT NULL,"
+    " scherm TEXT NOT NULL,"
+    " opgave TEXT NOT NULL,"
+    " antwoord TEXT NOT NULL DEFAULT '',"
+    " rij1 TEXT NOT NULL DEFAULT '',"
+    " rij2 TEXT NOT NULL DEFAULT '',"
+    " oordeel TEXT NOT NULL,"
+    " seconden REAL NOT NULL DEFAULT 0,"
+    " fouten TEXT NOT NULL DEFAULT '',"
+    " maler INTEGER NOT NULL DEFAULT 0,"
+    " onthouden INTEGER NOT NULL DEFAULT 0,"
+    " rekenfouten INTEGER NOT NULL DEFAULT 0,"
+    " optelfouten INTEGER NOT NULL DEFAULT 0,"
+    // 1 once the school's server has it; a computer without a server leaves it 0.
+    " verzonden INTEGER NOT NULL DEFAULT 0)",
+    "CREATE INDEX controles_tijd ON controles (tijdstip, id)",
+    "CREATE INDEX controles_leerling ON controles (leerling, tijdstip)",
+    "CREATE INDEX controles_te_verzenden ON controles (tijdstip) WHERE verzonden = 0",
+    // The first layout's way to the teacher's overview; the day sums took its place.
+    "CREATE INDEX controles_overzicht ON controles (leerling, maler, oordeel, tijdstip, onthouden, rekenfouten, "
+    "optelfouten, fouten)"};
+
+QStringList localStep(int version) {
+    if (version == 0) {
+        QStringList out;
+        for (const char* sql : FirstLayout)
+            out << QString::fromLatin1(sql);
+        return out;
+    }
+    return localDaySumSteps() << QStringLiteral("DROP INDEX IF EXISTS controles_overzicht");
+}
 
 bool exec(QSqlQuery& q, const QString& sql) {
     return q.exec(sql);
@@ -124,8 +133,8 @@ Look prepare(QSqlDatabase& db, QString& error) {
     exec(q, QStringLiteral("PRAGMA user_version"));
     version = q.next() ? q.value(0).toInt() : version;
     for (int v = version; v < SchemaVersion; ++v) {
-        for (const char* step : LocalSteps[v]) {
-            if (step && !exec(q, QString::fromLatin1(step))) {
+        for (const QString& step : localStep(v)) {
+            if (!exec(q, step)) {
                 error = q.lastError().text();
                 exec(q, QStringLiteral("ROLLBACK"));
                 return Look::Failed;

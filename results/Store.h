@@ -19,7 +19,7 @@ namespace results {
 
 // The layout of the table this program writes. A file of a higher version was written by a
 // newer program and is left as it is.
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 
 class Store {
 public:

@@ -1,6 +1,7 @@
 #include "teacher/Figures.h"
 
 #include "results/Csv.h"
+#include "results/DaySums.h"
 #include "results/Store.h"
 
 #include <QIODevice>
@@ -91,12 +92,12 @@ QDateTime momentOf(const QVariant& v) {
     return v.typeId() == QMetaType::QDateTime ? v.toDateTime().toUTC() : results::Store::fromTimeText(v.toString());
 }
 
-// SQLite keeps the times as text. For a long period its planner would take the time index
-// and then sort every check of the period by pupil; "+" leaves it the covering index that is
-// already in the pupils' order. A short period is found faster through the time index.
-QString timeColumn(const results::Store& store, const Period& period) {
-    const bool scan = store.kind() == results::Store::Kind::Local && period.first.daysTo(period.last) > 62;
-    return scan ? QStringLiteral("+tijdstip") : QStringLiteral("tijdstip");
+// SQLite keeps the times as text. For a long stretch counted from the checks its planner
+// would take the time index and then sort every check of it by pupil; "+" leaves it a scan
+// in the pupils' order. A short stretch is found faster through the time index.
+QString timeColumn(const results::Store& store, bool longSpan) {
+    return store.kind() == results::Store::Kind::Local && longSpan ? QStringLiteral("+tijdstip")
+                                                                   : QStringLiteral("tijdstip");
 }
 
 bool prepareRange(QSqlQuery& q, const results::Store& store, const QString& sql, const QDateTime& start,
@@ -110,13 +111,111 @@ bool prepareRange(QSqlQuery& q, const results::Store& store, const QString& sql,
     return true;
 }
 
-// The rows of the period and of the period before, by pupil; one pupil's when pupil is set.
-bool readRows(results::Store& store, const Period& period, const QString& pupil, QMap<QString, PupilRow>& rows,
-              QString* error) {
+// A stretch of time counted from the checks themselves.
+struct Span {
+    QDateTime start, end;
+};
+
+// A period as the day sums can count it: the whole UTC days within it, and the hours at
+// either end (a local midnight is seldom a UTC one) left to the checks.
+struct Split {
+    QDate firstDay, endDay; // [firstDay, endDay); empty when endDay <= firstDay
+    QList<Span> rest;
+};
+
+Split split(const QDateTime& start, const QDateTime& end, bool daySums) {
+    Split out;
+    if (daySums) {
+        const QDateTime s = start.toUTC(), e = end.toUTC();
+        out.firstDay = s.time() == QTime(0, 0) ? s.date() : s.date().addDays(1);
+        out.endDay = e.date();
+    }
+    if (!daySums || out.endDay <= out.firstDay) {
+        out.firstDay = out.endDay = {};
+        out.rest << Span{start, end};
+        return out;
+    }
+    const QDateTime dayStart(out.firstDay, QTime(0, 0), Qt::UTC), dayEnd(out.endDay, QTime(0, 0), Qt::UTC);
+    if (start < dayStart)
+        out.rest << Span{start, dayStart};
+    if (dayEnd < end)
+        out.rest << Span{dayEnd, end};
+    return out;
+}
+
+QString daySumsTable(const results::Store& store) {
+    // "controles" → "controles_per_dag", with the server's schema where it has one.
+    return store.table() + QStringLiteral("_per_dag");
+}
+
+bool hasDaySums(results::Store& store) {
+    QSqlQuery q(store.db());
+    const QString sql = store.kind() == results::Store::Kind::Local
+                            ? QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = '%1'")
+                            : QStringLiteral("SELECT to_regclass('%1') IS NOT NULL");
+    return q.exec(sql.arg(daySumsTable(store))) && q.next() && q.value(0).toBool();
+}
+
+QVariant dayValue(const results::Store& store, const QDate& day) {
+    return store.kind() == results::Store::Kind::Local ? QVariant(day.toString(Qt::ISODate)) : QVariant(day);
+}
+
+void seen(PupilRow& row, const QDateTime& last) {
+    if (!row.lastActive.isValid() || last > row.lastActive)
+        row.lastActive = last;
+}
+
+// Whole days from the day sums: of the period, or of the period before (only how much was
+// done and how much right, for the trend).
+bool readDays(results::Store& store, const Split& days, const QString& pupil, bool before,
+              QMap<QString, PupilRow>& rows, QString* error) {
+    QStringList sums;
+    for (const QString& column : results::daySumColumns().mid(0, before ? 2 : -1))
+        sums << QStringLiteral("sum(%1)").arg(column);
+    const QString sql = QStringLiteral("SELECT leerling, max(laatst), %1 FROM %2 WHERE dag >= ? AND dag < ?%3"
+                                       " GROUP BY leerling")
+                            .arg(sums.join(QStringLiteral(", ")), daySumsTable(store),
+                                 pupil.isNull() ? QString() : QStringLiteral(" AND leerling = ?"));
+    QSqlQuery q(store.db());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        return fail(error, q);
+    q.addBindValue(dayValue(store, days.firstDay));
+    q.addBindValue(dayValue(store, days.endDay));
+    if (!pupil.isNull())
+        q.addBindValue(pupil);
+    if (!q.exec())
+        return fail(error, q);
+    while (q.next()) {
+        PupilRow& row = rows[q.value(0).toString()];
+        seen(row, momentOf(q.value(1)));
+        const auto n = [&q](int k) { return q.value(2 + k).toLongLong(); };
+        if (before) {
+            row.doneBefore += n(0);
+            row.rightBefore += n(1);
+            continue;
+        }
+        row.done += n(0);
+        row.right += n(1);
+        row.drills += n(2);
+        row.kinds.carry += n(3);
+        row.kinds.table += n(4);
+        row.kinds.sum += n(5);
+        for (int d = 0; d < 10; ++d) {
+            row.tables[d].used += n(6 + d);
+            row.tables[d].wrong += n(16 + d);
+        }
+    }
+    return !q.lastError().isValid() || fail(error, q);
+}
+
+// A stretch of the period counted from its checks, per pupil and multiplier.
+bool readChecks(results::Store& store, const Span& span, bool longSpan, const QString& pupil,
+                QMap<QString, PupilRow>& rows, QString* error) {
     const QString onePupil = pupil.isNull() ? QString() : QStringLiteral(" AND leerling = ?");
     QSqlQuery q(store.db());
     q.setForwardOnly(true);
-    // One row per pupil and multiplier; a drill is what is neither right nor wrong.
+    // A drill is what is neither right nor wrong.
     const QString now = QStringLiteral("SELECT leerling, maler, count(*), count(*) FILTER (WHERE oordeel = 'goed'),"
                                        " count(*) FILTER (WHERE oordeel = 'fout'), max(tijdstip),"
                                        " count(*) FILTER (WHERE oordeel = 'fout' AND onthouden > 0),"
@@ -125,8 +224,8 @@ bool readRows(results::Store& store, const Period& period, const QString& pupil,
                                        " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij1.%'),"
                                        " count(*) FILTER (WHERE oordeel = 'fout' AND fouten LIKE '%rij2.%')"
                                        " FROM %1 WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, maler")
-                            .arg(store.table(), timeColumn(store, period), onePupil);
-    if (!prepareRange(q, store, now, period.startUtc(), period.endUtc(), pupil) || !q.exec())
+                            .arg(store.table(), timeColumn(store, longSpan), onePupil);
+    if (!prepareRange(q, store, now, span.start, span.end, pupil) || !q.exec())
         return fail(error, q);
     QString name;
     PupilRow* row = nullptr;
@@ -145,18 +244,20 @@ bool readRows(results::Store& store, const Period& period, const QString& pupil,
         c.row1Wrong = q.value(9).toLongLong();
         c.row2Wrong = q.value(10).toLongLong();
         addTo(*row, c);
-        const QDateTime last = momentOf(q.value(5));
-        if (!row->lastActive.isValid() || last > row->lastActive)
-            row->lastActive = last;
+        seen(*row, momentOf(q.value(5)));
     }
-    if (q.lastError().isValid())
-        return fail(error, q);
+    return !q.lastError().isValid() || fail(error, q);
+}
 
-    const Period before = period.before();
-    const QString earlier = QStringLiteral("SELECT leerling, oordeel, count(*), max(tijdstip) FROM %1"
-                                           " WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, oordeel")
-                                .arg(store.table(), timeColumn(store, before), onePupil);
-    if (!prepareRange(q, store, earlier, before.startUtc(), before.endUtc(), pupil) || !q.exec())
+bool readChecksBefore(results::Store& store, const Span& span, bool longSpan, const QString& pupil,
+                      QMap<QString, PupilRow>& rows, QString* error) {
+    const QString sql = QStringLiteral("SELECT leerling, oordeel, count(*), max(tijdstip) FROM %1"
+                                       " WHERE %2 >= ? AND %2 < ?%3 GROUP BY leerling, oordeel")
+                            .arg(store.table(), timeColumn(store, longSpan),
+                                 pupil.isNull() ? QString() : QStringLiteral(" AND leerling = ?"));
+    QSqlQuery q(store.db());
+    q.setForwardOnly(true);
+    if (!prepareRange(q, store, sql, span.start, span.end, pupil) || !q.exec())
         return fail(error, q);
     while (q.next()) {
         PupilRow& row = rows[q.value(0).toString()];
@@ -166,12 +267,30 @@ bool readRows(results::Store& store, const Period& period, const QString& pupil,
             row.doneBefore += n;
         if (verdict == results::Right)
             row.rightBefore += n;
-        const QDateTime last = momentOf(q.value(3));
-        if (!row.lastActive.isValid() || last > row.lastActive)
-            row.lastActive = last;
+        seen(row, momentOf(q.value(3)));
     }
-    if (q.lastError().isValid())
-        return fail(error, q);
+    return !q.lastError().isValid() || fail(error, q);
+}
+
+// The rows of the period and of the period before, by pupil; one pupil's when pupil is set.
+bool readRows(results::Store& store, const Period& period, const QString& pupil, QMap<QString, PupilRow>& rows,
+              QString* error) {
+    const bool daySums = hasDaySums(store);
+    const bool longPeriod = period.first.daysTo(period.last) > 62;
+    const Split now = split(period.startUtc(), period.endUtc(), daySums);
+    if (now.endDay > now.firstDay && !readDays(store, now, pupil, false, rows, error))
+        return false;
+    for (const Span& span : now.rest)
+        if (!readChecks(store, span, longPeriod && !daySums, pupil, rows, error))
+            return false;
+    const Period before = period.before();
+    const bool longBefore = before.first.daysTo(before.last) > 62;
+    const Split earlier = split(before.startUtc(), before.endUtc(), daySums);
+    if (earlier.endDay > earlier.firstDay && !readDays(store, earlier, pupil, true, rows, error))
+        return false;
+    for (const Span& span : earlier.rest)
+        if (!readChecksBefore(store, span, longBefore && !daySums, pupil, rows, error))
+            return false;
     return true;
 }
 

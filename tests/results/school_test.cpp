@@ -4,9 +4,12 @@
 #include "results/Recorder.h"
 #include "results/Store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,8 +105,42 @@ private slots:
         QSqlQuery q(pupil->db());
         QVERIFY(!q.exec(QStringLiteral("SELECT count(*) FROM zefranol.controles")));
         QVERIFY(!q.exec(QStringLiteral("DELETE FROM zefranol.controles")));
+        // Its checks reach the day sums through the server's trigger, never by its own hand.
+        QVERIFY(!q.exec(QStringLiteral("SELECT count(*) FROM zefranol.controles_per_dag")));
+        QVERIFY(!q.exec(QStringLiteral("UPDATE zefranol.controles_per_dag SET goed = 0")));
         const auto [all, distinct] = onServer();
         QVERIFY(all >= 1 && all == distinct);
+    }
+
+    // school.sql run again where the day sums are missing (a server of the first layout)
+    // fills them from the checks there: the same sums the trigger kept as they arrived.
+    void rerunFillsTheDaySums() {
+        auto owner = openSchool(school(QStringLiteral("postgres")));
+        QVERIFY(owner);
+        QSqlQuery q(owner->db());
+        const auto sums = [&q] {
+            QStringList rows;
+            q.exec(QStringLiteral("SELECT * FROM zefranol.controles_per_dag ORDER BY leerling, dag"));
+            while (q.next())
+                for (int i = 0; i < q.record().count(); ++i)
+                    rows << q.value(i).toString();
+            return rows;
+        };
+        const QStringList kept = sums();
+        QVERIFY(kept.size() > 2);
+        QVERIFY(q.exec(QStringLiteral("DROP TABLE zefranol.controles_per_dag")));
+        QProcess psql;
+        psql.start(QStringLiteral("psql"),
+                   {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"), QStringLiteral("ON_ERROR_STOP=1"),
+                    QStringLiteral("-h"), QStringLiteral("127.0.0.1"), QStringLiteral("-p"),
+                    qEnvironmentVariable("ZEF_PG_PORT"), QStringLiteral("-U"), QStringLiteral("postgres"),
+                    QStringLiteral("-d"), QStringLiteral("zefranol"), QStringLiteral("-f"),
+                    QFileInfo(qEnvironmentVariable("ZEF_PG_SCRIPT"))
+                        .dir()
+                        .filePath(QStringLiteral("../../results/school.sql"))});
+        QVERIFY(psql.waitForFinished(30000));
+        QVERIFY2(psql.exitCode() == 0, psql.readAllStandardError().constData());
+        QCOMPARE(sums(), kept);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -142,6 +143,55 @@ private slots:
         QVERIFY(how.newer);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), before);
+    }
+
+    // A file of the first layout gets its day sums from the checks it holds; they must be
+    // what the trigger adds up check by check, and a check sent twice counts once.
+    void firstLayoutGetsItsDaySums() {
+        std::vector<Check> checks;
+        for (int k = 0; k < 60; ++k) {
+            Check c = made(k % 3 ? QStringLiteral("Sem") : QStringLiteral("Mila"), k * 7000);
+            if (k % 4 == 0) {
+                c.verdict = Right;
+                c.faults.clear();
+            } else if (k % 4 == 1) {
+                c.problem = QStringLiteral("476 x 36");
+                c.faults = QStringLiteral("rij2.D-reken som.H-reken");
+            } else if (k % 4 == 2) {
+                c.problem = QStringLiteral("tafel van 7");
+                c.verdict = DrillDone;
+                c.faults.clear();
+            }
+            derive(c);
+            checks.push_back(c);
+        }
+        const auto sums = [](Store& store) {
+            QSqlQuery q(store.db());
+            q.exec(QStringLiteral("SELECT * FROM controles_per_dag ORDER BY leerling, dag"));
+            QStringList rows;
+            while (q.next()) {
+                QStringList row;
+                for (int i = 0; i < q.record().count(); ++i)
+                    row << q.value(i).toString();
+                rows << row.join(QLatin1Char(','));
+            }
+            return rows;
+        };
+        QStringList kept;
+        {
+            auto store = openLocal(path("first.sqlite"));
+            QCOMPARE(store->addAll(checks), 60LL);
+            QCOMPARE(store->addAll({checks.front()}), 0LL);
+            kept = sums(*store);
+            QSqlQuery q(store->db());
+            QVERIFY(q.exec(QStringLiteral("DROP TRIGGER controles_per_dag_bijhouden")));
+            QVERIFY(q.exec(QStringLiteral("DROP TABLE controles_per_dag")));
+            QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 1")));
+        }
+        QVERIFY(kept.size() > 4);
+        auto store = openLocal(path("first.sqlite"));
+        QVERIFY(store);
+        QCOMPARE(sums(*store), kept);
     }
 
     void unwritableFolderKeepsNothing() {

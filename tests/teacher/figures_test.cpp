@@ -104,6 +104,17 @@ private slots:
         teacherdata::useDutchTime();
         checks = teacherdata::made(4000, 30);
         QVERIFY(checks.size() > 4000);
+        // Within the first and last hour of each period and the one before: hours of a UTC day
+        // that the period shares with its neighbour.
+        int k = 0;
+        for (const Period& p : Periods)
+            for (const QDateTime& t :
+                 {p.startUtc().addSecs(600), p.endUtc().addSecs(-600), p.before().startUtc().addSecs(600)}) {
+                Check c = checks[k * 97];
+                c.id = QStringLiteral("00000000-0000-4000-9000-%1").arg(++k, 12, 10, QLatin1Char('0'));
+                c.moment = t;
+                checks.push_back(c);
+            }
         local = results::openLocal(dir.filePath(QStringLiteral("r.sqlite")));
         QVERIFY(local);
         QCOMPARE(local->addAll(checks), (long long)checks.size());

@@ -121,8 +121,8 @@ private slots:
                                   << "" << int(O::Failed) << "[leerkracht] user";
         QTest::newRow("onbekend") << "niemand"
                                   << "" << int(O::Failed) << "niet worden bereikt";
-        QTest::newRow("nieuwer") << "juf"
-                                 << "zefranol schema 2" << int(O::Newer) << "nieuwere versie";
+        QTest::newRow("nieuwer") << "juf" << QStringLiteral("zefranol schema %1").arg(results::SchemaVersion + 1)
+                                 << int(O::Newer) << "nieuwere versie";
     }
     void server() {
         if (!teacherdata::withServer())
@@ -135,8 +135,9 @@ private slots:
         auto owner = results::openSchool(teacherdata::server(QStringLiteral("postgres")), &error);
         QVERIFY2(owner, qPrintable(error));
         QSqlQuery q(owner->db());
-        QVERIFY(q.exec(QStringLiteral("COMMENT ON TABLE zefranol.controles IS '%1'")
-                           .arg(comment.isEmpty() ? QStringLiteral("zefranol schema 1") : comment)));
+        QVERIFY(q.exec(
+            QStringLiteral("COMMENT ON TABLE zefranol.controles IS '%1'")
+                .arg(comment.isEmpty() ? QStringLiteral("zefranol schema %1").arg(results::SchemaVersion) : comment)));
         Opening o;
         auto store = openSource({SourceChoice::Kind::School, teacherdata::server(account), {}}, o);
         QCOMPARE(int(o.outcome), outcome);
