@@ -5,6 +5,8 @@
 #include "ui/Speech.h"
 
 #include <QAccessible>
+#include <QCache>
+#include <QCoreApplication>
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
@@ -194,6 +196,41 @@ QImage drawPicture(QSvgRenderer& drawing, QSize area, qreal pixelRatio) {
     return image;
 }
 
+namespace {
+
+// Pictures drawn at a size stay in memory while the program runs, hidden screens' too: a
+// screen shown again, or switched to the whole display and back, copies its pictures
+// instead of drawing them anew. Bounded (in KiB): about every screen's pictures at the
+// whole display on a 4K display and at normal size; the ones shown longest ago go first.
+constexpr qsizetype MostDrawnKiB = 48 * 1024;
+
+struct DrawnKey {
+    QString resource;
+    QSize device;
+    qreal pixelRatio;
+    bool operator==(const DrawnKey&) const = default;
+};
+
+size_t qHash(const DrawnKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.resource, key.device.width(), key.device.height(), key.pixelRatio);
+}
+
+QCache<DrawnKey, QPixmap>& drawnPictures() {
+    static QCache<DrawnKey, QPixmap>* const drawn = [] {
+        auto* cache = new QCache<DrawnKey, QPixmap>(MostDrawnKiB);
+        // Pixmaps go with the application that made them, not after it.
+        qAddPostRoutine([] { drawnPictures().clear(); });
+        return cache;
+    }();
+    return *drawn;
+}
+
+} // namespace
+
+void forgetDrawnPictures() {
+    drawnPictures().clear();
+}
+
 void DrawnPicture::load(const QString& resource) {
     // Parsed when it is first drawn: a picture that is never shown costs nothing.
     resource_ = resource;
@@ -206,16 +243,23 @@ void DrawnPicture::paint(QPainter& painter, const QRect& area, qreal pixelRatio)
         return;
     const QSize device = (QSizeF(area.size()) * pixelRatio).toSize();
     if (pixels_.size() != device) {
-        QImage drawn = pictureStore::find(resource_, device, pixelRatio);
-        if (drawn.isNull()) {
-            if (!drawing_)
-                drawing_ = loadPicture(resource_);
-            if (!drawing_->isValid())
-                return;
-            drawn = drawPicture(*drawing_, area.size(), pixelRatio);
-            pictureStore::keep(resource_, drawn);
+        const DrawnKey key{resource_, device, pixelRatio};
+        if (const QPixmap* kept = drawnPictures().object(key)) {
+            pixels_ = *kept;
+        } else {
+            QImage drawn = pictureStore::find(resource_, device, pixelRatio);
+            if (drawn.isNull()) {
+                if (!drawing_)
+                    drawing_ = loadPicture(resource_);
+                if (!drawing_->isValid())
+                    return;
+                drawn = drawPicture(*drawing_, area.size(), pixelRatio);
+                pictureStore::keep(resource_, drawn);
+            }
+            pixels_ = QPixmap::fromImage(std::move(drawn));
+            const qsizetype kib = qsizetype(device.width()) * device.height() * 4 / 1024 + 1;
+            drawnPictures().insert(key, new QPixmap(pixels_), kib);
         }
-        pixels_ = QPixmap::fromImage(std::move(drawn));
     }
     painter.drawPixmap(area.topLeft(), pixels_);
 }

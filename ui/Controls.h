@@ -87,7 +87,8 @@ protected:
 
 // A picture drawing and the pixmap it was last drawn into: repaints of the same size
 // (a focus frame, a caption, a window brought back to the front) only copy the pixmap,
-// and a size drawn in an earlier run comes from the picture store (ui/PictureStore.h).
+// a size drawn earlier in this run comes from the pictures kept in memory (bounded), and
+// one drawn in an earlier run from the picture store (ui/PictureStore.h).
 class DrawnPicture {
 public:
     void load(const QString& resource);
@@ -95,7 +96,8 @@ public:
     void paint(QPainter& painter, const QRect& area, qreal pixelRatio);
     // What the last paint drew from the drawing; empty until then and after release().
     const QPixmap& pixels() const { return pixels_; }
-    // Hidden screens keep only the drawing, not its pixels.
+    // Hidden screens keep only the drawing; its pixels stay among those kept in memory
+    // until newer ones push them out.
     void release() { pixels_ = QPixmap(); }
 
 private:
@@ -103,6 +105,9 @@ private:
     std::shared_ptr<QSvgRenderer> drawing_;
     QPixmap pixels_;
 };
+
+// Empties the pictures kept in memory, as a new run starts with none.
+void forgetDrawnPictures();
 
 // A drawing rendered into a transparent image of the given size, as every picture is shown.
 // Pictures kept between runs are filed by the program's version: a change here needs a new one.

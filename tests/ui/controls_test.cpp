@@ -224,6 +224,27 @@ private slots:
         QCOMPARE_LE(largestDifference(shown(*picture), drawnDirectly(QSize(32, 28))), 3);
     }
 
+    // Pixels given back (a hidden screen) or drawn at another size (the whole display and
+    // back) are found again in memory: the same pixmap, not a new drawing; another control
+    // with the same picture and size shares it.
+    void picturesAreKeptInMemoryPerSize() {
+        const QString resource = pictureResource("logo.svg");
+        Picture picture, other;
+        picture.setPicture(resource);
+        other.setPicture(resource);
+        auto shownAt = [](Picture& p, QSize size) {
+            p.resize(size);
+            p.grab();
+            return p.drawnPixels().cacheKey();
+        };
+        const qint64 small = shownAt(picture, QSize(32, 28));
+        QVERIFY(shownAt(picture, QSize(96, 84)) != small);
+        QCOMPARE(shownAt(picture, QSize(32, 28)), small);
+        picture.releasePixels();
+        QCOMPARE(shownAt(picture, QSize(32, 28)), small);
+        QCOMPARE(shownAt(other, QSize(32, 28)), small);
+    }
+
     // A picture drawn in one run is kept for the next, pixel for pixel. A kept file that is
     // damaged, or a folder that cannot be written to, only means the picture is drawn again.
     void picturesAreKeptBetweenRuns() {
@@ -234,6 +255,7 @@ private slots:
         const QSize size(32, 28);
         const QImage drawn = drawPicture(*loadPicture(resource), size);
         auto shownInANewRun = [&] {
+            forgetDrawnPictures();
             Picture picture;
             picture.setPicture(resource);
             picture.resize(size);
