@@ -83,9 +83,10 @@ std::unique_ptr<results::Store> openFile(const QString& path, Opening& out) {
                QStringLiteral("In het bestand %1 zijn nog geen resultaten bewaard.").arg(path)};
         return nullptr;
     }
+    // The first layout has no day sums: its figures are counted from the checks, slower but
+    // right, so a file copied from a computer not yet brought up to date can still be read.
     QSqlQuery probe(store->db());
-    if (version < results::SchemaVersion ||
-        !probe.exec(QStringLiteral("SELECT %1 FROM controles LIMIT 0").arg(AllColumns))) {
+    if (version < 1 || !probe.exec(QStringLiteral("SELECT %1 FROM controles LIMIT 0").arg(AllColumns))) {
         out = {Opening::Outcome::Older,
                QStringLiteral("Het bestand %1 is van een oudere versie van ZEFRANOL. Start ZEFRANOL zelf één keer "
                               "op deze computer; dan wordt het bijgewerkt en kan het hier worden gelezen.")

@@ -2,6 +2,7 @@
 // newer program, or no store at all gives its own Dutch message and nothing is changed;
 // on the server, an account that may not read, and a layout of a newer program.
 #include "TeacherData.h"
+#include "teacher/Figures.h"
 #include "teacher/Source.h"
 
 #include <QCryptographicHash>
@@ -74,6 +75,12 @@ private slots:
             << "nul.sqlite" << QStringList{QStringLiteral("#leeg")} << int(O::Opened) << false << "";
         QTest::newRow("met controles") << "een.sqlite" << QStringList{QStringLiteral("#een")} << int(O::Opened) << true
                                        << "";
+        QTest::newRow("eerste indeling") << "eerste.sqlite"
+                                         << QStringList{QStringLiteral("#een"),
+                                                        QStringLiteral("DROP TRIGGER controles_per_dag_bijhouden"),
+                                                        QStringLiteral("DROP TABLE controles_per_dag"),
+                                                        QStringLiteral("PRAGMA user_version = 1")}
+                                         << int(O::Opened) << true << "";
     }
     void files() {
         QFETCH(QString, name);
@@ -92,6 +99,8 @@ private slots:
             QVERIFY(store);
             if (made[0] == QLatin1String("#een"))
                 QVERIFY(store->add(teacherdata::oddCheck(QStringLiteral("Noor"), 1)));
+            store.reset();
+            sqliteFile(path, made.mid(1));
         } else if (!made.isEmpty()) {
             made.removeAll(QString());
             sqliteFile(path, made);
@@ -103,6 +112,11 @@ private slots:
         QCOMPARE(bool(store), outcome == int(Opening::Outcome::Opened));
         QCOMPARE(o.hasChecks, hasChecks);
         QVERIFY2(o.message.contains(says), qPrintable(o.message));
+        if (hasChecks) { // with day sums or, in the first layout, from the checks alone
+            const auto overview = readOverview(*store, Period::week(QDate(2026, 3, 2)), {}, nullptr);
+            QVERIFY(overview && overview->rows.size() == 1);
+            QCOMPARE(overview->rows[0].done, 1LL);
+        }
         store.reset();
         // Looking never writes: not even an older file is brought up to date.
         QCOMPARE(digest(path), before);
