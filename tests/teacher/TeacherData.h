@@ -4,10 +4,12 @@
 // into a SQLite file and, beside with_pg_server.sh, into the school's server.
 #include "results/Csv.h"
 #include "results/Store.h"
+#include "teacher/Source.h"
 
 #include <QBuffer>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
 #include <vector>
@@ -62,6 +64,13 @@ inline std::vector<results::Check> made(int count, int pupils) {
     for (int k = 0; k < 4 * int(OddNames.size()); ++k)
         out.push_back(oddCheck(OddNames[k % OddNames.size()], k));
     return out;
+}
+
+// A results file in the test's folder as the teacher's source.
+inline teacher::SourceChoice fileIn(const QTemporaryDir& dir, const QString& name) {
+    teacher::SourceChoice c;
+    c.path = dir.filePath(name);
+    return c;
 }
 
 inline config::School server(const QString& user) {

@@ -41,11 +41,7 @@ class SourcesTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
 
-    SourceChoice file(const QString& name) {
-        SourceChoice c;
-        c.path = dir.filePath(name);
-        return c;
-    }
+    SourceChoice file(const QString& name) const { return teacherdata::fileIn(dir, name); }
 
 private slots:
     void files_data() {

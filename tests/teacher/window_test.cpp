@@ -66,11 +66,7 @@ class WindowTest : public QObject {
     std::vector<results::Check> checks;
     SourceChoice filled;
 
-    SourceChoice file(const QString& name) {
-        SourceChoice c;
-        c.path = dir.filePath(name);
-        return c;
-    }
+    SourceChoice file(const QString& name) const { return teacherdata::fileIn(dir, name); }
 
 private slots:
     void initTestCase() {
