@@ -70,6 +70,9 @@ def window_named(caption):
 
 
 def inside(window):
+    # Never window 0: xwininfo would wait for a click. F11 makes the windows anew, so a poll
+    # across it first asks whether the window is there.
+    assert window, "no such window"
     info = x("xwininfo", "-id", window)
     return tuple(int(re.search(key + r":\s+(-?\d+)", info).group(1))
                  for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
@@ -171,7 +174,7 @@ def whole_display(caption):
     until("the backdrop never covered the display",
           lambda: (w := window_named(BACKDROP)) and outside(w) == (0, 0) + display())
     window = expect_front(caption, "at the whole display")
-    until(f"{caption!r} was not enlarged", lambda: outside(window_named(caption))[3] > normal[3] * 1.1)
+    until(f"{caption!r} was not enlarged", lambda: (w := window_named(caption)) and outside(w)[3] > normal[3] * 1.1)
     expect_centred(window_named(caption), caption, " (heel scherm)")
     return normal
 
@@ -252,7 +255,7 @@ def main():
         keyboard_reaches(program, caption, box, "7")
         if normal:
             x("xdotool", "key", "F11")
-            until("the normal size never came back", lambda: outside(window_named(caption))[2:] == normal[2:])
+            until("the normal size never came back", lambda: (w := window_named(caption)) and outside(w)[2:] == normal[2:])
             expect_front(caption, "back at the normal size")
         if caption.startswith("UITBREIDING"):
             backdrop = window_named(BACKDROP)
