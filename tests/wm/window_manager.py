@@ -174,7 +174,8 @@ def whole_display(caption):
     until("the backdrop never covered the display",
           lambda: (w := window_named(BACKDROP)) and outside(w) == (0, 0) + display())
     window = expect_front(caption, "at the whole display")
-    until(f"{caption!r} was not enlarged", lambda: (w := window_named(caption)) and outside(w)[3] > normal[3] * 1.1)
+    until(f"{caption!r} was not enlarged",
+          lambda: (w := window_named(caption)) and outside(w)[3] > normal[3] * 1.1)
     expect_centred(window_named(caption), caption, " (heel scherm)")
     return normal
 
@@ -255,7 +256,8 @@ def main():
         keyboard_reaches(program, caption, box, "7")
         if normal:
             x("xdotool", "key", "F11")
-            until("the normal size never came back", lambda: (w := window_named(caption)) and outside(w)[2:] == normal[2:])
+            until("the normal size never came back",
+                  lambda: (w := window_named(caption)) and outside(w)[2:] == normal[2:])
             expect_front(caption, "back at the normal size")
         if caption.startswith("UITBREIDING"):
             backdrop = window_named(BACKDROP)
