@@ -39,7 +39,7 @@ if [ "${ZEF_ORCA_INSIDE:-}" != 1 ]; then
   # dbus-run-session's complaints about the file limit and the namespace's orphans are
   # harmless here. The locale is set for the children only: this shell may lack it.
   # The whole run is bounded below the test's own limit, whatever hangs inside it.
-  env LANG=nl_NL.UTF-8 LANGUAGE=nl LC_ALL=nl_NL.UTF-8 timeout --kill-after=5 170 "${isolate[@]}" dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
+  env LANG=nl_NL.UTF-8 LANGUAGE=nl LC_ALL=nl_NL.UTF-8 timeout --kill-after=5 170 "${isolate[@]}" dbus-run-session -- "$here/../support/on_private_display.sh" \
     bash "$here/orca_test.sh" "$program" "$@" \
     > >(grep -v -e 'SpiRegistry daemon') \
     2> >(grep -v -e 'Failed to set fd limit' -e 'ignoring unknown child' -e 'activated service' -e 'Activating service' >&2) || status=$?

@@ -7,7 +7,7 @@ run_privately() {
   chmod 700 "$runtime"
   export XDG_RUNTIME_DIR=$runtime GSETTINGS_BACKEND=memory
   # dbus-run-session's complaint about the file limit is harmless here.
-  timeout --kill-after=5 "$limit" dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" \
+  timeout --kill-after=5 "$limit" dbus-run-session -- "$(dirname "${BASH_SOURCE[0]}")/on_private_display.sh" \
     bash "$script" "$program" --inside 2> >(grep -v 'Failed to set fd limit' >&2) || status=$?
   rm -rf "$runtime"
   exit "$status"
