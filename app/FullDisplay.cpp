@@ -1,15 +1,16 @@
 #include "app/FullDisplay.h"
 
-#include "app/FrontPaintedFirst.h"
 #include "app/MDIForm2.h"
 #include "app/Program.h"
 #include "ui/Form.h"
 #include "ui/Twips.h"
+#include "ui/WindowSystem.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QTimer>
+#include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
 #include <cmath>
@@ -30,28 +31,16 @@ qreal startScale() {
     return ok && f > 0 ? f : 1.0;
 }
 
-// A window manager may frame a window made anew only after the program placed it, and shift
-// it by its title bar: the screen is placed once more when the window manager activates it.
-class CentreWhenFramed : public QObject {
-public:
-    explicit CentreWhenFramed(QWidget& window) : QObject(&window), window_(window) {
-        window.installEventFilter(this);
-        QTimer::singleShot(MostWaitMs, this, &QObject::deleteLater);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::WindowActivate) {
-            CentreOnScreen(window_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    static constexpr int MostWaitMs = 1000;
-    QWidget& window_;
-};
+// The window keeps its place and its size in the program's pixels; its image is made anew at
+// the display's new scale and all of it drawn again.
+void redrawAtNewScale(QWidget& window) {
+    if (QBackingStore* store = window.backingStore())
+        store->resize(store->size());
+    // Qt takes what it painted before for still good: each control is asked to paint again.
+    window.update();
+    for (QWidget* control : window.findChildren<QWidget*>())
+        control->update();
+}
 
 } // namespace
 
@@ -61,8 +50,8 @@ FullDisplay::FullDisplay(Program& program) : program_(program), normal_(startSca
 
 FullDisplay::~FullDisplay() {
     // The next program of this process (a test's) starts at the normal size.
-    if (on_)
-        QHighDpiScaling::setGlobalFactor(normal_);
+    if (on_ && screen_)
+        QHighDpiScaling::setScreenFactor(screen_, base_);
 }
 
 QSize FullDisplay::largestScreen() {
@@ -85,50 +74,46 @@ void FullDisplay::setOn(bool on) {
     QScreen* screen = backdrop.screen() ? backdrop.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    if (!screen_) {
+        screen_ = screen;
+        base_ = QHighDpiScaling::factor(screen) / normal_;
+    }
     // The display in the program's pixels at normal size.
     const QSize display = (QSizeF(screen->geometry().size()) * zoom_).toSize();
     on_ = on;
     zoom_ = on ? zoomFor(display) : 1.0;
 
-    // Qt takes a new scale only for windows it creates: the windows on the display are hidden,
-    // given back and made anew, the backdrop first, the screen in front last.
-    const bool backdropShown = backdrop.isVisible();
-    std::vector<ui::Form*> forms, shown;
+    // The windows stay where they are on the display: new ones would cost the X server and
+    // the program fresh memory for every image, most of a switch's time. Qt takes the new
+    // scale at the next paint and placement of each.
+    std::vector<ui::Form*> shown, hidden;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<ui::Form*>(w)) {
-            forms.push_back(form);
-            if (form->isVisible() && form != program_.activeScreen())
-                shown.push_back(form);
-        }
-    if (ui::Form* front = program_.activeScreen(); front && front->isVisible())
-        shown.push_back(front);
-    for (ui::Form* form : forms) {
-        form->hide();
+        if (auto* form = qobject_cast<ui::Form*>(w))
+            (form->isVisible() ? shown : hidden).push_back(form);
+    for (ui::Form* form : hidden)
         form->releaseWindow();
-    }
-    backdrop.hide();
-    backdrop.releaseWindow();
+    backdrop.forgetMenuWindow();
 
-    QHighDpiScaling::setGlobalFactor(normal_ * zoom_);
-
-    backdrop.setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    // The display's own scale, as a desktop's setting for it works (times the application's
+    // QT_SCALE_FACTOR).
+    QHighDpiScaling::setScreenFactor(screen_, base_ * zoom_);
+    // Its size first, then its state: a window manager that has the backdrop on the display
+    // would take a new size after the state for the end of that state. (The size changes
+    // with the scale, which makes its image anew by itself.)
     backdrop.setGeometry(on ? screen->geometry() : screen->availableGeometry());
-    // A hidden screen is placed now; one on the display once it is shown, as it is at its
-    // activation, so that the window manager's frame is counted.
-    for (ui::Form* form : forms)
-        if (std::find(shown.begin(), shown.end(), form) == shown.end())
-            CentreOnScreen(*form);
-    if (backdropShown)
-        backdrop.show();
-    for (ui::Form* form : shown) {
-        program_.ShowScreen(*form);
+    backdrop.setWindowState(on ? Qt::WindowFullScreen : Qt::WindowMaximized);
+    if (backdrop.internalWinId())
+        ui::windowSystem::fillUnpainted(backdrop, backdrop.palette().color(QPalette::Window));
+    for (ui::Form* form : hidden)
         CentreOnScreen(*form);
-        new CentreWhenFramed(*form);
+    for (ui::Form* form : shown) {
+        // Its place and size in the program's pixels as before, in the display's new ones;
+        // then its frame counts at the new scale too.
+        if (QWindow* window = form->windowHandle())
+            window->setGeometry(form->geometry());
+        redrawAtNewScale(*form);
+        CentreOnScreen(*form, true);
     }
-    // (A Wayland compositor shows a screen only once the backdrop behind it has content.)
-    if (!shown.empty() && backdrop.windowHandle() && shown.back()->windowHandle() &&
-        QGuiApplication::platformName() != QLatin1String("wayland"))
-        new FrontPaintedFirst(backdrop.windowHandle(), shown.back()->windowHandle());
 }
 
 bool FullDisplay::eventFilter(QObject* receiver, QEvent* e) {

@@ -4,9 +4,11 @@
 // it: texts and pictures at the display's own pixels, positions and sizes in proportion.
 // F11 switches it, from any screen.
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 
 class Program;
+class QScreen;
 
 class FullDisplay : public QObject {
 public:
@@ -36,4 +38,7 @@ private:
     bool on_ = false;
     qreal zoom_ = 1;
     qreal normal_ = 1; // the application's own scale, as it started (QT_SCALE_FACTOR)
+    // The display that is enlarged, and its own scale before (a desktop's setting for it).
+    QPointer<QScreen> screen_;
+    qreal base_ = 1;
 };

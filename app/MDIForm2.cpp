@@ -5,6 +5,7 @@
 #include "screens/who/frmwie.h"
 #include "ui/Controls.h"
 #include "ui/Look.h"
+#include "ui/WindowSystem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,16 +62,16 @@ void MDIForm2::buildMenu() {
             [this] { QTimer::singleShot(0, this, [this] { program_.bringScreenBack(); }); });
 }
 
-void MDIForm2::releaseWindow() {
-    if (!isHidden())
-        return;
-    if (testAttribute(Qt::WA_WState_Created))
-        destroy(true, true);
+void MDIForm2::forgetMenuWindow() {
     // A menu that has popped up keeps a window of its own, made for the scale of its time.
-    if (aftrek->windowHandle()) {
-        delete aftrek;
-        buildMenu();
-    }
+    // (It may be open now, F11 pressed on it: it goes once its key has been handled.)
+    if (!aftrek->windowHandle())
+        return;
+    aftrek->hide();
+    menuBar()->removeAction(aftrek->menuAction());
+    aftrek->setObjectName(QString());
+    aftrek->deleteLater();
+    buildMenu();
 }
 
 // Closing the backdrop ends the whole program, screens included.
@@ -82,9 +83,11 @@ void MDIForm2::closeEvent(QCloseEvent* e) {
 void MDIForm2::paintEvent(QPaintEvent* e) {
     QMainWindow::paintEvent(e);
     // The icon only serves the window list: it is made once the backdrop is on the screen,
-    // not on the way to the first picture the pupil sees.
+    // not on the way to the first picture the pupil sees. Where a scale's rounding leaves an
+    // edge of the window unpainted, the window system shows the backdrop's colour there.
     if (!iconSet_) {
         iconSet_ = true;
+        ui::windowSystem::fillUnpainted(*this, palette().color(QPalette::Window));
         QTimer::singleShot(0, this, [] { QApplication::setWindowIcon(ui::programIcon()); });
     }
 }

@@ -13,8 +13,8 @@ public:
 
     void Form_Load();
     void aftrek2_Click();
-    // Gives back the hidden backdrop's windows (its menu's too); showing it makes new ones.
-    void releaseWindow();
+    // The display's scale changed: the menu is made anew at the new one when it next opens.
+    void forgetMenuWindow();
 
     QMenu* aftrek = nullptr;
     QAction* aftrek2 = nullptr;

@@ -245,7 +245,7 @@ void Program::restoreMinimised() {
     front->activateWindow();
 }
 
-void CentreOnScreen(QWidget& window) {
+void CentreOnScreen(QWidget& window, bool scaleChanged) {
     QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -257,9 +257,13 @@ void CentreOnScreen(QWidget& window) {
                            outerNow.right() - window.geometry().right(),
                            outerNow.bottom() - window.geometry().bottom());
     QMargins frame = qtFrame;
-    if (frame.isNull())
+    // Qt counts the frame of a window it has framed in the program's pixels of that moment:
+    // after a change of scale the window system's count holds until Qt has seen it anew.
+    if (frame.isNull() || scaleChanged)
         if (auto* form = qobject_cast<ui::Form*>(&window))
-            frame = ui::windowSystem::frame(*form, [w = &window] { CentreOnScreen(*w); });
+            if (const QMargins told = ui::windowSystem::frame(*form, [w = &window] { CentreOnScreen(*w); });
+                !told.isNull() || frame.isNull())
+                frame = told;
     const QPoint unknown(frame.left() - qtFrame.left(), frame.top() - qtFrame.top());
     const QSize display = screen->geometry().size() * ui::TwipsPerPixel;
     const QSize outer = window.size().grownBy(frame) * ui::TwipsPerPixel;

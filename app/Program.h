@@ -122,5 +122,6 @@ private:
     QStringList classList_;
 };
 
-// Puts a screen's centre on the centre of the display (Left first, then Top).
-void CentreOnScreen(QWidget& window);
+// Puts a screen's centre on the centre of the display (Left first, then Top). scaleChanged:
+// the display's scale has changed since the window was last placed.
+void CentreOnScreen(QWidget& window, bool scaleChanged = false);

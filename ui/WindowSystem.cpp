@@ -1,6 +1,7 @@
 #include "ui/WindowSystem.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QColor>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
@@ -185,6 +186,18 @@ void belongTo(QWidget& window, QWidget& owner) {
     window.winId();
     if (window.windowHandle() && owner.windowHandle())
         window.windowHandle()->setTransientParent(owner.windowHandle());
+}
+
+void fillUnpainted(QWidget& window, const QColor& colour) {
+    xcb_connection_t* connection = x11Connection();
+    // (The pixel as a true-colour display of 24 bits has it, as X servers today give.)
+    if (!connection || xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root_depth != 24)
+        return;
+    const auto id = xcb_window_t(window.winId());
+    const uint32_t pixel = colour.rgb() & 0xFFFFFF;
+    xcb_change_window_attributes(connection, id, XCB_CW_BACK_PIXEL, &pixel);
+    xcb_clear_area(connection, false, id, 0, 0, 0, 0);
+    xcb_flush(connection);
 }
 
 void takeKeyboard(QWidget& window) {

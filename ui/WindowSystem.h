@@ -5,6 +5,7 @@
 #include <QMargins>
 #include <functional>
 
+class QColor;
 class QWidget;
 
 namespace ui::windowSystem {
@@ -20,6 +21,11 @@ QMargins frame(QWidget& window, std::function<void()> answered);
 // The window belongs to owner (its transient parent): window managers keep it in front of
 // owner. Both get their native windows here.
 void belongTo(QWidget& window, QWidget& owner);
+
+// What Qt leaves unpainted of the window (at some scales a last row or column of pixels, for
+// the rounding) shows colour instead of what was there before. Gives the window its native
+// window.
+void fillUnpainted(QWidget& window, const QColor& colour);
 
 // Moves the keyboard focus to the window straight away, for when another window of the
 // program holds it: a window manager that guards against windows taking the focus may

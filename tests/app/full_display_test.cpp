@@ -16,7 +16,9 @@
 #include "support/TestProgram.h"
 #include "ui/Controls.h"
 
+#include <QBackingStore>
 #include <QScreen>
+#include <QTimer>
 #include <functional>
 
 using ScreenOf = std::function<ui::Form&(Program&)>;
@@ -42,13 +44,34 @@ QRectF devicePixels(const QRect& r, qreal ratio) {
     return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio);
 }
 
-// Every shown control's name and place on its screen.
+// Every shown control's name and place on its screen (the speech's unnamed voices come and
+// go on their own).
 QList<std::pair<QString, QRect>> controlsOf(const QWidget& screen) {
     QList<std::pair<QString, QRect>> out;
     for (const QWidget* w : screen.findChildren<QWidget*>())
-        if (w->isVisibleTo(&screen))
+        if (w->isVisibleTo(&screen) && !w->objectName().isEmpty())
             out.append({w->objectName(), QRect(w->mapTo(&screen, QPoint()), w->size())});
     return out;
+}
+
+QImage devicePixelsOf(QImage image) {
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// What the window system was last given of the window.
+QImage shownImage(QWidget& window) {
+    QApplication::processEvents();
+    // (Off the screen the window system keeps the image Qt paints into.)
+    const auto* painted = dynamic_cast<const QImage*>(window.backingStore()->paintDevice());
+    if (!painted)
+        return {};
+    return devicePixelsOf(painted->copy());
+}
+
+// The screen painted anew, as it is now.
+QImage paintedNow(QWidget& window) {
+    return devicePixelsOf(window.grab().toImage());
 }
 
 } // namespace
@@ -81,6 +104,10 @@ private slots:
         const QSize largest = FullDisplay::largestScreen();
         QVERIFY(form.width() <= largest.width() && form.height() <= largest.height());
 
+        // A screen that moves (the closing's) holds still, so that what it showed stays what it shows.
+        for (QTimer* timer : form.findChildren<QTimer*>())
+            timer->stop();
+
         QTest::keyClick(&form, Qt::Key_F11);
         QApplication::processEvents();
         QVERIFY(p.fullDisplay().isOn() && t.main().isFullScreen() && form.isVisible());
@@ -95,8 +122,11 @@ private slots:
                 largest.width() * ratio >= 0.85 * display.width());
         QCOMPARE(controlsOf(form), controls);
         QCOMPARE(form.focusWidget(), focus);
+        // What the display shows of the screen is all of it painted anew at the new scale.
+        const QImage shown = shownImage(form);
+        QCOMPARE(shown.size(), (QSizeF(form.size()) * ratio).toSize());
+        QCOMPARE(shown, paintedNow(form));
         // Pictures drawn at the display's pixels, not blown up from the normal size.
-        form.grab();
         for (const ui::Picture* picture : form.findChildren<ui::Picture*>())
             if (picture->isVisibleTo(&form) && !picture->picture().isEmpty())
                 QCOMPARE(picture->drawnPixels().size(), (QSizeF(picture->size()) * ratio).toSize());
@@ -106,6 +136,8 @@ private slots:
         QVERIFY(!p.fullDisplay().isOn() && !t.main().isFullScreen());
         QCOMPARE(form.devicePixelRatioF(), 1.0);
         QCOMPARE(form.frameGeometry(), normal);
+        const QImage shownAfter = shownImage(form);
+        QCOMPARE(shownAfter, paintedNow(form));
     }
 
     // A screen hidden while the display was switched comes back centred at the new size

@@ -70,8 +70,8 @@ def window_named(caption):
 
 
 def inside(window):
-    # Never window 0: xwininfo would wait for a click. F11 makes the windows anew, so a poll
-    # across it first asks whether the window is there.
+    # Never window 0: xwininfo would wait for a click. A screen may go while a poll runs, so
+    # a poll first asks whether the window is there.
     assert window, "no such window"
     info = x("xwininfo", "-id", window)
     return tuple(int(re.search(key + r":\s+(-?\d+)", info).group(1))
