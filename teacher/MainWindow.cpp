@@ -124,7 +124,10 @@ MainWindow::MainWindow(const SourceChoice& source, const Period& period, const Q
         pupil_->update();
         pupil_->backButton()->setFocus();
         status_->setText(QStringLiteral("%1, %2").arg(page.summary.pupil, page.period.name()));
-        ui::announce(this, page.summary.pupil + QStringLiteral(". ") + summaryOf(page));
+        // Names often end in an initial's full stop ("Bram A."): no second one after it.
+        const QString& name = page.summary.pupil;
+        ui::announce(this, name + (name.endsWith(QLatin1Char('.')) ? QStringLiteral(" ") : QStringLiteral(". ")) +
+                               summaryOf(page));
     });
     connect(&reader_, &Reader::failed, this, [this](int ticket, const QString& message) {
         if (ticket == exportTicket_) {

@@ -1,7 +1,9 @@
 // Switching to the whole display and back: from F11 until the screen in front has been painted
 // at its new size (and until the backdrop has been too), on the column screen and in the
 // times-table room. Prints the median, the spread and the worst time per screen and direction,
-// in milliseconds.
+// in milliseconds. Then, as the baseline, a plain window of each screen's size taken through
+// the same change of the display's scale: what any Qt program pays on this machine for an
+// image of that size made anew and painted once.
 // Usage: bench_full_display [rounds]   (on a display: Xvfb, or offscreen with a configured size)
 #include "app/FullDisplay.h"
 #include "app/MDIForm2.h"
@@ -11,9 +13,12 @@
 #include "screens/welcome/frmmecenaat1.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +54,36 @@ std::pair<double, double> switchOnce(ui::Form& front, QWidget& backdrop) {
     return {screenPainted, double(clock.nsecsElapsed()) / 1e6};
 }
 
+// The baseline: a window painted in one colour, at `size` in the program's pixels, switched
+// between the normal scale and `zoom` times it as often as the screens are.
+std::pair<std::vector<double>, std::vector<double>> plainWindow(QSize size, qreal zoom, int rounds) {
+    QWidget window;
+    window.setAutoFillBackground(true);
+    window.setPalette(QColor(0xFF, 0xC0, 0x80));
+    window.resize(size);
+    window.show();
+    QElapsedTimer settle;
+    settle.start();
+    while (settle.elapsed() < 300)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    QScreen* screen = window.screen();
+    const qreal normal = QHighDpiScaling::factor(screen);
+    std::vector<double> on, off;
+    for (int i = 0; i < 2 * rounds; ++i) {
+        Paints paints(window);
+        QElapsedTimer clock;
+        clock.start();
+        QHighDpiScaling::setScreenFactor(screen, i % 2 ? normal : normal * zoom);
+        window.windowHandle()->setGeometry(window.geometry());
+        window.backingStore()->resize(window.backingStore()->size());
+        window.update();
+        while (paints.count == 0 && clock.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        (i % 2 ? off : on).push_back(double(clock.nsecsElapsed()) / 1e6);
+    }
+    return {on, off};
+}
+
 void report(const char* what, std::vector<double> v) {
     std::sort(v.begin(), v.end());
     const auto at = [&v](double q) { return v[std::min(v.size() - 1, size_t(q * double(v.size())))]; };
@@ -60,13 +95,13 @@ void report(const char* what, std::vector<double> v) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
+    const QSize display = QGuiApplication::primaryScreen()->geometry().size();
+    const qreal zoom = FullDisplay::zoomFor(display);
     Program program;
     program.setEndHandler([] {});
     program.start();
     QApplication::processEvents();
-    const QSize display = QGuiApplication::primaryScreen()->geometry().size();
-    std::printf("display %dx%d, whole display enlarges %.4fx\n", display.width(), display.height(),
-                FullDisplay::zoomFor(display));
+    std::printf("display %dx%d, whole display enlarges %.4fx\n", display.width(), display.height(), zoom);
     std::printf("%-40s %8s %8s %8s %8s %8s\n", "switch (ms)", "median", "p10", "p90", "min", "max");
     ui::Form* screens[] = {&program.screen<frmmaal2>(), &program.screen<Aklas>()};
     const char* names[] = {"column screen", "times-table room"};
@@ -93,6 +128,15 @@ int main(int argc, char* argv[]) {
         report("  and the backdrop painted too", onAll);
         report((name + ": back to normal size").c_str(), off);
         report("  and the backdrop painted too", offAll);
+    }
+    // The baseline with none of the program's windows shown, so that nothing else is drawn again.
+    for (ui::Form* screen : screens)
+        program.HideScreen(*screen);
+    program.mainWindow().hide();
+    for (int s = 0; s < 2; ++s) {
+        const auto [on, off] = plainWindow(screens[s]->size(), zoom, rounds);
+        report((std::string("baseline, ") + names[s] + ": to the whole").c_str(), on);
+        report("  back to normal size", off);
     }
     std::printf("rounds: %d\n", rounds);
     return 0;
