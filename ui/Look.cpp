@@ -3,13 +3,79 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionFrame>
 #include <QTranslator>
 #include <cmath>
 
 namespace ui {
+
+namespace {
+
+// Fusion draws a text box's rounded panel and frame as antialiased paths: at the whole
+// display that was most of a screen's paint (the times-table room has over a hundred boxes).
+// Boxes of one size, state and colours look alike, so each look is drawn once and copied.
+class KeptTextBoxPanels : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const QString key = frame && element == PE_PanelLineEdit ? keyOf(*frame, *painter) : QString();
+        if (key.isEmpty()) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QPixmap look;
+        if (!QPixmapCache::find(key, &look)) {
+            const qreal ratio = painter->deviceTransform().m11();
+            look = QPixmap((QSizeF(frame->rect.size()) * ratio).toSize());
+            look.setDevicePixelRatio(ratio);
+            look.fill(Qt::transparent);
+            QStyleOptionFrame atOrigin(*frame);
+            atOrigin.rect.moveTo(0, 0);
+            QPainter into(&look);
+            into.setRenderHints(painter->renderHints());
+            QProxyStyle::drawPrimitive(element, &atOrigin, &into, widget);
+            into.end();
+            QPixmapCache::insert(key, look);
+        }
+        painter->drawPixmap(frame->rect.topLeft(), look);
+    }
+
+private:
+    // Empty where a copy could differ from drawing: a painter that scales or rotates, or
+    // colours that are not plain.
+    static QString keyOf(const QStyleOptionFrame& frame, const QPainter& painter) {
+        // The device's own scale (the display's) is in the painter's device transform.
+        const QTransform& toDevice = painter.deviceTransform();
+        if (frame.rect.isEmpty() || painter.worldTransform().type() > QTransform::TxTranslate ||
+            toDevice.type() > QTransform::TxScale || toDevice.m11() != toDevice.m22() || toDevice.m11() <= 0)
+            return {};
+        QString key = QStringLiteral("zef-textbox-%1x%2-%3-%4-%5-%6")
+                          .arg(frame.rect.width())
+                          .arg(frame.rect.height())
+                          .arg(uint(frame.state))
+                          .arg(frame.lineWidth)
+                          .arg(int(frame.features))
+                          .arg(toDevice.m11());
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const QBrush& brush = frame.palette.brush(QPalette::ColorRole(role));
+            if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
+                return {};
+            key += QLatin1Char('-') + QString::number(brush.color().rgba(), 16);
+        }
+        return key;
+    }
+};
+
+} // namespace
 
 QFont makeFont(const FontSpec& font) {
     // Asked by its stand-in's name: a family the system lacks costs a fruitless search
@@ -27,8 +93,8 @@ QFont makeFont(const FontSpec& font) {
 void setupLook() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!dynamic_cast<KeptTextBoxPanels*>(QApplication::style()))
+        QApplication::setStyle(new KeptTextBoxPanels(QStyleFactory::create(QStringLiteral("Fusion"))));
     // A window looks the same whether or not it has the focus: Qt then has no reason to
     // repaint a whole screen each time it is activated or left.
     QPalette colours = QApplication::style()->standardPalette();

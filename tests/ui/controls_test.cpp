@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,6 +166,42 @@ private slots:
         QVERIFY(!off->isEnabled());
         QCOMPARE(off->palette().color(QPalette::Disabled, QPalette::Text), rgb(0x804040));
         QCOMPARE(off->palette().color(QPalette::Disabled, QPalette::Base), rgb(0xFFFF80));
+    }
+
+    // Text boxes' panels are copied from a look drawn once: as Fusion draws them, and never
+    // the look of a box of another colour drawn before at the same size.
+    void textBoxLooksAsFusionDrawsIt_data() {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("white") << 0xFFFFFF << 1.0;
+        QTest::newRow("yellow, whole display") << 0xFFFF00 << 2.8125;
+    }
+    void textBoxLooksAsFusionDrawsIt() {
+        QFETCH(int, colour);
+        QFETCH(qreal, ratio);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const auto drawn = [&](int back, QStyle* style) {
+            TextBox box;
+            if (style)
+                box.setStyle(style);
+            box.setGeometry(0, 0, 57, 41);
+            box.setBackColour(rgb(back));
+            QImage image(QSize(57, 41) * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::transparent);
+            box.render(&image);
+            return image;
+        };
+        drawn(colour ^ 0x00FF00, nullptr);
+        const QImage copied = drawn(colour, nullptr), direct = drawn(colour, fusion.get());
+        int most = 0;
+        for (int i = 0; i < copied.width() * copied.height(); ++i) {
+            const QRgb a = copied.pixel(i % copied.width(), i / copied.width());
+            const QRgb b = direct.pixel(i % copied.width(), i / copied.width());
+            most = std::max(
+                {most, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+        }
+        QVERIFY2(most <= 3, qPrintable(QStringLiteral("differs by %1").arg(most)));
     }
 
     void boxesStandAboveShapesAndLabels() {
