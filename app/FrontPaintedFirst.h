@@ -1,8 +1,8 @@
 #pragma once
 // The backdrop goes on the display before the screen in front of it (at start), so that
 // every window manager keeps the screen in front; the screen the pupil looks at is still
-// painted first. The backdrop's paint waits for the screen's, and never longer than a moment. Made with new; it deletes
-// itself.
+// painted first. The backdrop's paint waits for the screen's, and never longer than a
+// moment. Made with new; it deletes itself.
 #include <QObject>
 #include <QPointer>
 #include <QWindow>

@@ -31,17 +31,6 @@ qreal startScale() {
     return ok && f > 0 ? f : 1.0;
 }
 
-// The window keeps its place and its size in the program's pixels; its image is made anew at
-// the display's new scale and all of it drawn again.
-void redrawAtNewScale(QWidget& window) {
-    if (QBackingStore* store = window.backingStore())
-        store->resize(store->size());
-    // Qt takes what it painted before for still good: each control is asked to paint again.
-    window.update();
-    for (QWidget* control : window.findChildren<QWidget*>())
-        control->update();
-}
-
 } // namespace
 
 FullDisplay::FullDisplay(Program& program) : program_(program), normal_(startScale()) {
@@ -52,6 +41,18 @@ FullDisplay::~FullDisplay() {
     // The next program of this process (a test's) starts at the normal size.
     if (on_ && screen_)
         QHighDpiScaling::setScreenFactor(screen_, base_);
+}
+
+void FullDisplay::redrawAtNewScale(QWidget& window) {
+    if (QWindow* handle = window.windowHandle())
+        handle->setGeometry(window.geometry());
+    // Its image is made anew at the new scale. Qt takes what it painted before for still
+    // good: each control is asked to paint again.
+    if (QBackingStore* store = window.backingStore())
+        store->resize(store->size());
+    window.update();
+    for (QWidget* control : window.findChildren<QWidget*>())
+        control->update();
 }
 
 QSize FullDisplay::largestScreen() {
@@ -107,11 +108,8 @@ void FullDisplay::setOn(bool on) {
     for (ui::Form* form : hidden)
         CentreOnScreen(*form);
     for (ui::Form* form : shown) {
-        // Its place and size in the program's pixels as before, in the display's new ones;
-        // then its frame counts at the new scale too.
-        if (QWindow* window = form->windowHandle())
-            window->setGeometry(form->geometry());
         redrawAtNewScale(*form);
+        // Its frame counts at the new scale too.
         CentreOnScreen(*form, true);
     }
 }

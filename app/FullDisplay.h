@@ -9,6 +9,7 @@
 
 class Program;
 class QScreen;
+class QWidget;
 
 class FullDisplay : public QObject {
 public:
@@ -29,6 +30,10 @@ public:
 
     // The largest screen's inside, in the program's pixels at normal size.
     static QSize largestScreen();
+
+    // A window on the display after its scale changed: its place and size in the program's
+    // pixels as before, in the display's new ones, and all of it drawn again.
+    static void redrawAtNewScale(QWidget& window);
 
 protected:
     bool eventFilter(QObject* receiver, QEvent* e) override;

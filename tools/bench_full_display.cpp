@@ -13,11 +13,9 @@
 #include "screens/welcome/frmmecenaat1.h"
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QScreen>
-#include <QWindow>
 #include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
 #include <cstdio>
@@ -74,9 +72,7 @@ std::pair<std::vector<double>, std::vector<double>> plainWindow(QSize size, qrea
         QElapsedTimer clock;
         clock.start();
         QHighDpiScaling::setScreenFactor(screen, i % 2 ? normal : normal * zoom);
-        window.windowHandle()->setGeometry(window.geometry());
-        window.backingStore()->resize(window.backingStore()->size());
-        window.update();
+        FullDisplay::redrawAtNewScale(window);
         while (paints.count == 0 && clock.elapsed() < 2000)
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         (i % 2 ? off : on).push_back(double(clock.nsecsElapsed()) / 1e6);
