@@ -1,6 +1,7 @@
 #include "ui/Look.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPainter>
@@ -17,17 +18,21 @@ namespace ui {
 
 namespace {
 
-// Fusion draws a text box's rounded panel and frame as antialiased paths: at the whole
-// display that was most of a screen's paint (the times-table room has over a hundred boxes).
-// Boxes of one size, state and colours look alike, so each look is drawn once and copied.
-class KeptTextBoxPanels : public QProxyStyle {
+// Fusion draws a text box's rounded panel and frame as antialiased paths, and a frame
+// around a group of controls by stretching a picture over all of it: at the whole display
+// that was most of a screen's paint (the times-table room has over a hundred boxes in such
+// a frame). Panels of one size, state and colours look alike, so each look is drawn once
+// and copied.
+class KeptPanels : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget) const override {
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-        const QString key = frame && element == PE_PanelLineEdit ? keyOf(*frame, *painter) : QString();
+        const QString key = frame && (element == PE_PanelLineEdit || element == PE_FrameGroupBox)
+                                ? keyOf(element, *frame, *painter, widget)
+                                : QString();
         if (key.isEmpty()) {
             QProxyStyle::drawPrimitive(element, option, painter, widget);
             return;
@@ -52,13 +57,19 @@ public:
 private:
     // Empty where a copy could differ from drawing: a painter that scales or rotates, or
     // colours that are not plain.
-    static QString keyOf(const QStyleOptionFrame& frame, const QPainter& painter) {
+    static QString keyOf(PrimitiveElement element, const QStyleOptionFrame& frame, const QPainter& painter,
+                         const QWidget* widget) {
         // The device's own scale (the display's) is in the painter's device transform.
         const QTransform& toDevice = painter.deviceTransform();
         if (frame.rect.isEmpty() || painter.worldTransform().type() > QTransform::TxTranslate ||
             toDevice.type() > QTransform::TxScale || toDevice.m11() != toDevice.m22() || toDevice.m11() <= 0)
             return {};
-        QString key = QStringLiteral("zef-textbox-%1x%2-%3-%4-%5-%6")
+        // A group's frame leaves room for a title or a tick box above it.
+        const auto* group = qobject_cast<const QGroupBox*>(widget);
+        const int titled = group ? 1 + group->title().isEmpty() + 2 * group->isCheckable() : 0;
+        QString key = QStringLiteral("zef-panel-%1-%2-%3x%4-%5-%6-%7-%8")
+                          .arg(int(element))
+                          .arg(titled)
                           .arg(frame.rect.width())
                           .arg(frame.rect.height())
                           .arg(uint(frame.state))
@@ -93,8 +104,8 @@ QFont makeFont(const FontSpec& font) {
 void setupLook() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    if (!dynamic_cast<KeptTextBoxPanels*>(QApplication::style()))
-        QApplication::setStyle(new KeptTextBoxPanels(QStyleFactory::create(QStringLiteral("Fusion"))));
+    if (!dynamic_cast<KeptPanels*>(QApplication::style()))
+        QApplication::setStyle(new KeptPanels(QStyleFactory::create(QStringLiteral("Fusion"))));
     // A window looks the same whether or not it has the focus: Qt then has no reason to
     // repaint a whole screen each time it is activated or left.
     QPalette colours = QApplication::style()->standardPalette();

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -170,26 +171,36 @@ private slots:
 
     // Text boxes' panels are copied from a look drawn once: as Fusion draws them, and never
     // the look of a box of another colour drawn before at the same size.
-    void textBoxLooksAsFusionDrawsIt_data() {
+    void panelsLookAsFusionDrawsThem_data() {
+        QTest::addColumn<bool>("group");
         QTest::addColumn<int>("colour");
         QTest::addColumn<qreal>("ratio");
-        QTest::newRow("white") << 0xFFFFFF << 1.0;
-        QTest::newRow("yellow, whole display") << 0xFFFF00 << 2.8125;
+        QTest::newRow("white box") << false << 0xFFFFFF << 1.0;
+        QTest::newRow("yellow box, whole display") << false << 0xFFFF00 << 2.8125;
+        QTest::newRow("group, whole display") << true << 0xFFFF00 << 2.8125;
     }
-    void textBoxLooksAsFusionDrawsIt() {
+    void panelsLookAsFusionDrawsThem() {
+        QFETCH(bool, group);
         QFETCH(int, colour);
         QFETCH(qreal, ratio);
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         const auto drawn = [&](int back, QStyle* style) {
-            TextBox box;
+            std::unique_ptr<QWidget> panel;
+            if (group) {
+                panel = std::make_unique<QGroupBox>(QStringLiteral("Keuze"));
+                panel->setPalette(rgb(back));
+            } else {
+                auto box = std::make_unique<TextBox>();
+                box->setBackColour(rgb(back));
+                panel = std::move(box);
+            }
             if (style)
-                box.setStyle(style);
-            box.setGeometry(0, 0, 57, 41);
-            box.setBackColour(rgb(back));
+                panel->setStyle(style);
+            panel->setGeometry(0, 0, 57, 41);
             QImage image(QSize(57, 41) * ratio, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(ratio);
             image.fill(Qt::transparent);
-            box.render(&image);
+            panel->render(&image);
             return image;
         };
         drawn(colour ^ 0x00FF00, nullptr);
