@@ -185,22 +185,18 @@ private slots:
         QFETCH(qreal, ratio);
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         const auto drawn = [&](int back, QStyle* style) {
-            std::unique_ptr<QWidget> panel;
-            if (group) {
-                panel = std::make_unique<QGroupBox>(QStringLiteral("Keuze"));
-                panel->setPalette(rgb(back));
-            } else {
-                auto box = std::make_unique<TextBox>();
-                box->setBackColour(rgb(back));
-                panel = std::move(box);
-            }
+            TextBox box;
+            box.setBackColour(rgb(back));
+            QGroupBox frame(QStringLiteral("Keuze"));
+            frame.setPalette(rgb(back));
+            QWidget& panel = group ? static_cast<QWidget&>(frame) : box;
             if (style)
-                panel->setStyle(style);
-            panel->setGeometry(0, 0, 57, 41);
+                panel.setStyle(style);
+            panel.setGeometry(0, 0, 57, 41);
             QImage image(QSize(57, 41) * ratio, QImage::Format_ARGB32_Premultiplied);
             image.setDevicePixelRatio(ratio);
             image.fill(Qt::transparent);
-            panel->render(&image);
+            panel.render(&image);
             return image;
         };
         drawn(colour ^ 0x00FF00, nullptr);
