@@ -169,8 +169,8 @@ private slots:
         QCOMPARE(off->palette().color(QPalette::Disabled, QPalette::Base), rgb(0xFFFF80));
     }
 
-    // Text boxes' panels are copied from a look drawn once: as Fusion draws them, and never
-    // the look of a box of another colour drawn before at the same size.
+    // Text boxes' panels and group frames are copied from a look drawn once: as Fusion draws
+    // them, and never the look of one of another colour drawn before at the same size.
     void panelsLookAsFusionDrawsThem_data() {
         QTest::addColumn<bool>("group");
         QTest::addColumn<int>("colour");
